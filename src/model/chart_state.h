@@ -1,0 +1,48 @@
+// The one record of state that every procedure of the window shares. Field names, types and
+// index ranges are those of the program's data module; every number is zero at start.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "runtime/fixed_array.h"
+
+namespace tanvera {
+
+constexpr long SlotCount = 4; // curve slots 0..3; slot 3 only receives parameters
+constexpr long MaxStep = 10000; // last row of the integrator's tables
+constexpr long MaxResultStep = 1000000; // last row of the results table
+
+template <typename T>
+using SlotArray = FixedArray<T, SlotCount>;
+using StepArray = FixedArray<double, MaxStep + 1>;
+using ResultTable = FixedTable<double, SlotCount, MaxResultStep + 1>;
+
+struct ChartState
+{
+    std::int16_t CurveSlot = 0; // slot read and computed next; 3 = three curves shown
+    double PlotOffsetX = 0; // left margin of the plot, twips
+    double PlotOffsetY = 0; // bottom margin of the plot, twips
+    SlotArray<float> InitialConc; // mol/m3
+    double MaxTime = 0; // s
+    ResultTable ConcResults; // (slot, step), mol/m3
+    SlotArray<float> TankVolume; // m3
+    SlotArray<float> InflowRate; // m3/s
+    SlotArray<float> OutflowRate; // m3/s
+    std::int16_t FeedConc = 0; // mol/m3, always 0
+    SlotArray<float> ValveOpening; // %
+    SlotArray<float> MaxVolume; // m3, where the tank overflows
+    SlotArray<float> StartVolume; // m3
+    float ConcAxisMax = 0; // top of the concentration axis, mol/m3
+    StepArray TimePoints; // s, latest integrator run
+    StepArray ConcPoints; // mol/m3, latest integrator run
+    std::optional<std::int16_t> StartTime; // empty before the first run, then the Integer 0
+    double EndTime = 0; // s
+    double StartConc = 0; // mol/m3
+    std::int16_t StepCount = 0; // steps of the latest run set up
+
+    // The start time as the integrator takes it: empty reads as 0 too.
+    double startTimeValue() const { return StartTime.value_or(0); }
+};
+
+} // namespace tanvera

@@ -1,0 +1,23 @@
+// The tank model and its fixed-step Runge-Kutta integrator.
+#pragma once
+
+#include <cstdint>
+
+#include "chart_state.h"
+
+namespace tanvera {
+
+// dC/dt of the stirred tank at time t and concentration Y, for the flows and start volume of
+// slot CurveSlot.
+double f(const ChartState& state, double t, double Y);
+
+// Classical fourth-order Runge-Kutta from a to b in N equal steps, starting at y0; fills rows
+// 0..N of TimePoints and ConcPoints.
+void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0);
+
+// The curve run of slot CurveSlot: from 0 to MaxTime in 5000 steps.
+void RunIntegration(ChartState& state);
+
+constexpr std::int16_t CurveSteps = 5000;
+
+} // namespace tanvera

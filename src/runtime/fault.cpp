@@ -1,0 +1,37 @@
+#include "fault.h"
+
+namespace tanvera {
+
+const char* faultName(FaultKind kind)
+{
+    switch (kind) {
+    case FaultKind::DivisionByZero:
+        return "División por cero";
+    case FaultKind::InvalidOperation:
+        return "Operación no válida";
+    case FaultKind::Overflow:
+        return "Desbordamiento";
+    case FaultKind::IndexOutOfRange:
+        return "Subíndice fuera del intervalo";
+    }
+    return "Error desconocido";
+}
+
+RuntimeFault::RuntimeFault(FaultKind kind, std::string hint)
+    : std::runtime_error(faultName(kind))
+    , m_kind(kind)
+    , m_hint(std::move(hint))
+{
+}
+
+std::string faultMessage(const RuntimeFault& fault)
+{
+    std::string text = "Error en tiempo de ejecución: ";
+    text += faultName(fault.kind());
+    text += '.';
+    if (!fault.hint().empty())
+        text += "\n\n" + fault.hint();
+    return text;
+}
+
+} // namespace tanvera

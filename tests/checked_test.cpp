@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+#include <limits>
+
+#include "runtime/checked.h"
+#include "runtime/fixed_array.h"
+
+using namespace tanvera;
+
+namespace {
+
+FaultKind faultOf(auto&& action)
+{
+    try {
+        action();
+    } catch (const RuntimeFault& fault) {
+        return fault.kind();
+    }
+    ADD_FAILURE() << "no fault raised";
+    return FaultKind::IndexOutOfRange;
+}
+
+} // namespace
+
+TEST(CheckedDouble, NamesEachFault)
+{
+    const Dbl big = 1e308;
+    EXPECT_EQ(faultOf([&] { return big * 10.0; }), FaultKind::Overflow);
+    EXPECT_EQ(faultOf([&] { return big + big; }), FaultKind::Overflow);
+    EXPECT_EQ(faultOf([&] { return -big - big; }), FaultKind::Overflow);
+    EXPECT_EQ(faultOf([&] { return Dbl(1) / 0.0; }), FaultKind::DivisionByZero);
+    EXPECT_EQ(faultOf([&] { return Dbl(0) / 0.0; }), FaultKind::InvalidOperation);
+    EXPECT_EQ(faultOf([&] { return big / 1e-300; }), FaultKind::Overflow);
+    EXPECT_EQ(double(Dbl(1) / 3.0), 1.0 / 3.0);
+    EXPECT_EQ(double(Dbl(1e-300) * 1e-300), 0.0); // underflow is no fault
+}
+
+TEST(CheckedConversions, SingleAndWholeNumbers)
+{
+    EXPECT_EQ(toSingle(5.4), 5.4f);
+    EXPECT_EQ(toSingle(3.4028235e38), std::numeric_limits<float>::max());
+    EXPECT_EQ(faultOf([] { return toSingle(3.5e38); }), FaultKind::Overflow);
+    EXPECT_EQ(faultOf([] { return toSingle(-1e300); }), FaultKind::Overflow);
+
+    EXPECT_EQ(toWhole<std::int32_t>(2.5), 2);
+    EXPECT_EQ(toWhole<std::int32_t>(3.5), 4);
+    EXPECT_EQ(toWhole<std::int32_t>(-0.5), 0);
+    EXPECT_EQ(toWhole<std::int32_t>(-0.6), -1);
+    EXPECT_EQ(toWhole<std::int32_t>(2147483647.4), 2147483647);
+    EXPECT_EQ(faultOf([] { return toWhole<std::int32_t>(2147483647.5); }), FaultKind::Overflow);
+    EXPECT_EQ(faultOf([] { return toWhole<std::int32_t>(-3e9); }), FaultKind::Overflow);
+    EXPECT_EQ(faultOf([] { return toWhole<std::int16_t>(32768); }), FaultKind::Overflow);
+
+    EXPECT_EQ(addInt16(2, 1), 3);
+    EXPECT_EQ(faultOf([] { return addInt16(32767, 1); }), FaultKind::Overflow);
+}
+
+TEST(FixedArrays, IndicesAreChecked)
+{
+    FixedArray<float, 4> slots;
+    slots(3) = 1.5f;
+    EXPECT_EQ(slots(3), 1.5f);
+    EXPECT_EQ(slots(0), 0.0f);
+    EXPECT_EQ(faultOf([&] { return slots(4); }), FaultKind::IndexOutOfRange);
+    EXPECT_EQ(faultOf([&] { return slots(-1); }), FaultKind::IndexOutOfRange);
+
+    FixedTable<double, 4, 1000001> table;
+    table(2, 1000000) = 7;
+    EXPECT_EQ(table(2, 1000000), 7.0);
+    EXPECT_EQ(table(3, 0), 0.0);
+    EXPECT_EQ(faultOf([&] { return table(4, 0); }), FaultKind::IndexOutOfRange);
+    EXPECT_EQ(faultOf([&] { return table(0, 1000001); }), FaultKind::IndexOutOfRange);
+}

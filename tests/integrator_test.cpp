@@ -1,0 +1,176 @@
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "model/integrator.h"
+#include "runtime/fault.h"
+
+using namespace tanvera;
+
+namespace {
+
+// A slot filled the way the parameter boxes fill it: litres, l/h, mol/m3 and percent, each
+// converted in double and stored as a Single.
+void fillSlot(ChartState& s, int slot, double litres, double litresPerHour, double conc, double valve)
+{
+    s.InflowRate(slot) = static_cast<float>(litresPerHour / 1000 / 60 / 60);
+    s.TankVolume(slot) = static_cast<float>(litres / 1000);
+    s.MaxVolume(slot) = static_cast<float>(double(s.TankVolume(slot)) * 10);
+    s.StartVolume(slot) = s.TankVolume(slot);
+    s.InitialConc(slot) = static_cast<float>(conc);
+    s.ValveOpening(slot) = static_cast<float>(valve);
+    s.OutflowRate(slot)
+        = static_cast<float>(double(s.ValveOpening(slot)) * double(s.InflowRate(slot)) / 100);
+}
+
+std::unique_ptr<ChartState> startValues()
+{
+    auto s = std::make_unique<ChartState>();
+    fillSlot(*s, 0, 5.4, 10, 250, 100);
+    s->MaxTime = 20000;
+    return s;
+}
+
+FaultKind faultOf(auto&& action)
+{
+    try {
+        action();
+    } catch (const RuntimeFault& fault) {
+        return fault.kind();
+    }
+    ADD_FAILURE() << "no fault raised";
+    return FaultKind::IndexOutOfRange;
+}
+
+} // namespace
+
+TEST(TankModel, ReproducesReferenceRates)
+{
+    auto s = startValues();
+    EXPECT_EQ(s->InflowRate(0), 2.7777778086601757E-06f);
+    EXPECT_EQ(double(s->StartVolume(0)), 0.005400000140070915);
+    EXPECT_EQ(f(*s, 0, 250), -0.12860082113922391);
+    // At 100 % the volume stays put, so time does not matter; without acid nothing changes.
+    EXPECT_EQ(f(*s, 12345.5, 250), f(*s, 0, 250));
+    EXPECT_EQ(f(*s, 777, 0), 0.0);
+
+    fillSlot(*s, 0, 10, 100, 5.4, 10);
+    EXPECT_EQ(f(*s, 0, 5.400000095367432), -0.015000000766950627);
+    EXPECT_EQ(f(*s, 0, 5.4), -0.015000000502041087);
+    EXPECT_EQ(f(*s, 1000, 1), -0.0007936508012402278);
+}
+
+TEST(TankModel, FaultsOnEmptySlotZeroVolumeAndBadSlot)
+{
+    auto s = startValues();
+    s->CurveSlot = 1; // never filled: 0/0
+    EXPECT_EQ(faultOf([&] { f(*s, 0, 250); }), FaultKind::InvalidOperation);
+
+    fillSlot(*s, 1, 1, 10, 250, 200); // volume falls: zero at t = -V0/(Qin-Qout)
+    const double empty = -double(s->StartVolume(1))
+        / (double(s->InflowRate(1)) - double(s->OutflowRate(1)));
+    EXPECT_EQ(faultOf([&] { f(*s, empty, 250); }), FaultKind::DivisionByZero);
+
+    s->CurveSlot = 4;
+    EXPECT_EQ(faultOf([&] { f(*s, 0, 250); }), FaultKind::IndexOutOfRange);
+    s->CurveSlot = -1;
+    EXPECT_EQ(faultOf([&] { f(*s, 0, 250); }), FaultKind::IndexOutOfRange);
+}
+
+TEST(RungeKutta, CurveRunMatchesReferenceToTheLastDigit)
+{
+    auto s = startValues();
+    RunIntegration(*s);
+    EXPECT_EQ(s->StepCount, 5000);
+    EXPECT_EQ(s->EndTime, 20000.0);
+    EXPECT_EQ(s->StartConc, 250.0);
+    EXPECT_EQ(s->TimePoints(1), 4.0);
+    EXPECT_EQ(s->TimePoints(5000), 20000.0);
+    EXPECT_EQ(s->ConcPoints(1), 249.48612557413045);
+    EXPECT_EQ(s->ConcPoints(2), 248.97330741596318);
+    EXPECT_EQ(s->ConcPoints(2500), 1.4585285314100025);
+    EXPECT_EQ(s->ConcPoints(5000), 0.008509221907748098);
+    EXPECT_NEAR(s->ConcPoints(5000), 0.008509221907735, 1e-13);
+}
+
+TEST(RungeKutta, QueryRunAndEmptySpan)
+{
+    auto s = startValues();
+    RungeKutta(*s, 0, 1000, 1000, 250);
+    EXPECT_EQ(s->ConcPoints(1000), 149.4643097118221);
+
+    s->TimePoints(8) = -1; // rows above N keep what they held
+    RungeKutta(*s, 30, 30, 7, 12.5);
+    for (int i = 0; i <= 7; ++i) {
+        EXPECT_EQ(s->TimePoints(i), 30.0);
+        EXPECT_EQ(s->ConcPoints(i), 12.5);
+    }
+    EXPECT_EQ(s->TimePoints(8), -1.0);
+
+    RungeKutta(*s, 5, 10, -3, 99); // no step at all: row 0 only
+    EXPECT_EQ(s->TimePoints(0), 5.0);
+    EXPECT_EQ(s->ConcPoints(0), 99.0);
+    EXPECT_EQ(s->TimePoints(1), 30.0);
+}
+
+TEST(RungeKutta, StepCountFaults)
+{
+    auto s = startValues();
+    s->TimePoints(0) = -7;
+    EXPECT_EQ(faultOf([&] { RungeKutta(*s, 0, 100, 0, 250); }), FaultKind::DivisionByZero);
+    EXPECT_EQ(s->TimePoints(0), -7.0); // nothing written before the fault
+
+    EXPECT_EQ(faultOf([&] { RungeKutta(*s, 0, 10001, 10001, 250); }), FaultKind::IndexOutOfRange);
+    EXPECT_EQ(s->TimePoints(10000), 10000.0); // every row up to the end of the table written
+}
+
+TEST(RungeKutta, UnstableRunOverflowsAndKeepsEarlierRows)
+{
+    auto s = startValues();
+    fillSlot(*s, 0, 0.1, 1000, 250, 100);
+    for (int i = 0; i <= 120; ++i)
+        s->ConcPoints(i) = 0;
+    RuntimeFault caught(FaultKind::IndexOutOfRange);
+    try {
+        RunIntegration(*s);
+        FAIL() << "the unstable run finished";
+    } catch (const RuntimeFault& fault) {
+        caught = fault;
+    }
+    EXPECT_EQ(caught.kind(), FaultKind::Overflow);
+    EXPECT_NE(caught.hint().find("inestable"), std::string::npos);
+
+    int written = 0;
+    while (written < 120 && s->ConcPoints(written + 1) != 0)
+        ++written;
+    EXPECT_GT(written, 50);
+    EXPECT_LT(written, 120);
+    // The magnitude grows by about 458 each step, alternating in sign.
+    EXPECT_NEAR(std::fabs(s->ConcPoints(11) / s->ConcPoints(10)), 458, 5);
+}
+
+TEST(RungeKutta, AccurateAgainstExactSolutions)
+{
+    auto s = startValues();
+    // Constant volume: C0·exp(-Q·t/V).
+    RungeKutta(*s, 0, 20000, 5000, 250);
+    const double rate = double(s->InflowRate(0)) / double(s->StartVolume(0));
+    for (int i : {250, 1250, 2500, 4000}) {
+        const double exact = 250 * std::exp(-rate * s->TimePoints(i));
+        EXPECT_NEAR(s->ConcPoints(i), exact, 1e-9 * 250) << "step " << i;
+    }
+
+    // Rising volume: C0·(V0/V(t))^(Qin/(Qin-Qout)).
+    fillSlot(*s, 0, 10, 100, 40, 10);
+    const double qin = s->InflowRate(0), qout = s->OutflowRate(0), v0 = s->StartVolume(0);
+    auto exact = [&](double t) { return 40 * std::pow(v0 / (v0 + (qin - qout) * t), qin / (qin - qout)); };
+    auto errorWith = [&](std::int16_t steps) {
+        RungeKutta(*s, 0, 3000, steps, 40);
+        return std::fabs(s->ConcPoints(steps) - exact(3000));
+    };
+    EXPECT_LT(errorWith(1000), 1e-7);
+    // Fourth order: halving the step cuts the error about sixteen times.
+    const double ratio = errorWith(50) / errorWith(100);
+    EXPECT_GT(ratio, 13);
+    EXPECT_LT(ratio, 19);
+}
