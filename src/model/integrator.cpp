@@ -5,24 +5,65 @@
 
 namespace tanvera {
 
-double f(const ChartState& state, double t, double Y)
-{
-    const long s = state.CurveSlot;
-    const Dbl Qin = state.InflowRate(s);
-    const Dbl Qout = state.OutflowRate(s);
-    const Dbl V0 = state.StartVolume(s);
-    const Dbl F = static_cast<float>(state.FeedConc);
-
-    // The expanded form, in this order, fixes the rounding of the result.
-    const Dbl p = F * Qin;
-    const Dbl q = p + (-Dbl(Y)) * Qout;
-    const Dbl d = Qin - Qout;
-    const Dbl numerator = q - d * Y;
-    const Dbl volume = (Qin * t - Qout * t) + V0;
-    return double(numerator / volume);
-}
-
 namespace {
+
+    // The formulas below are written once and instantiated twice: with plain doubles for speed,
+    // and with checked doubles (Dbl) to name the exact fault. Plain arithmetic lets an overflow
+    // or a division by zero run on as an infinity or a NaN; the few places where one could
+    // vanish again (a finite number divided by an infinite volume) are tested, and every step's
+    // result is tested, so a step that went wrong is computed again with checks. IEEE arithmetic
+    // is deterministic, so the second computation meets the same fault at the same operation.
+    struct UncheckedStepFailed { };
+
+    inline void requireFinite(double value)
+    {
+        if (!std::isfinite(value))
+            throw UncheckedStepFailed {};
+    }
+    inline void requireFinite(Dbl) { }
+
+    // What the model takes from a slot; a run reads it once, since nothing changes it meanwhile.
+    struct Tank {
+        double Qin, Qout, V0, F;
+    };
+
+    Tank tankOf(const ChartState& state)
+    {
+        const long s = state.CurveSlot;
+        return { state.InflowRate(s), state.OutflowRate(s), state.StartVolume(s),
+            static_cast<float>(state.FeedConc) };
+    }
+
+    template <typename Num>
+    Num rate(const Tank& tank, Num t, Num Y)
+    {
+        const Num Qin = tank.Qin, Qout = tank.Qout, V0 = tank.V0, F = tank.F;
+
+        // The expanded form, in this order, fixes the rounding of the result.
+        const Num p = F * Qin;
+        const Num q = p + (-Y) * Qout;
+        const Num d = Qin - Qout;
+        const Num numerator = q - d * Y;
+        const Num volume = (Qin * t - Qout * t) + V0;
+        requireFinite(volume);
+        const Num result = numerator / volume;
+        requireFinite(result);
+        return result;
+    }
+
+    template <typename Num>
+    void step(const Tank& tank, Num h, Num& t, Num& Y)
+    {
+        const Num k1 = h * rate(tank, t, Y); // k1 = h·f(t, Y)
+        const Num k2 = h * rate(tank, t + h / 2.0, Y + k1 / 2.0); // k2 = h·f(t + h/2, Y + k1/2)
+        const Num k3 = h * rate(tank, t + h / 2.0, Y + k2 / 2.0); // k3 = h·f(t + h/2, Y + k2/2)
+        const Num k4 = h * rate(tank, t + h, Y + k3); // k4 = h·f(t + h, Y + k3)
+        const Num sixth = 1.0 / 6.0;
+        Y = Y + sixth * (((k1 + 2.0 * k2) + 2.0 * k3) + k4);
+        t = t + h;
+        requireFinite(Y);
+        requireFinite(t);
+    }
 
     // Why a run stopped, for the user: a volume that reached zero, or a run that blew up.
     std::string stopHint(FaultKind kind, double t)
@@ -34,32 +75,44 @@ namespace {
         return "El volumen de líquido del depósito llega a cero cerca de t = " + at + ".";
     }
 
+    // The step again with every operation checked; it raises the fault the plain step met.
+    [[noreturn]] void raiseStepFault(const Tank& tank, double h, double t, double Y)
+    {
+        try {
+            Dbl checkedT = t, checkedY = Y;
+            step<Dbl>(tank, h, checkedT, checkedY);
+        } catch (const RuntimeFault& fault) {
+            if (fault.kind() == FaultKind::IndexOutOfRange)
+                throw;
+            throw RuntimeFault(fault.kind(), stopHint(fault.kind(), t));
+        }
+        throw RuntimeFault(FaultKind::Overflow, stopHint(FaultKind::Overflow, t));
+    }
+
 } // namespace
+
+double f(const ChartState& state, double t, double Y) { return double(rate<Dbl>(tankOf(state), Dbl(t), Dbl(Y))); }
 
 void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0)
 {
-    const Dbl h = (Dbl(b) - a) / Dbl(N);
-    Dbl t = a;
-    Dbl Y = y0;
-    state.TimePoints(0) = double(t);
-    state.ConcPoints(0) = double(Y);
+    const double h = double((Dbl(b) - a) / Dbl(N));
+    double t = a;
+    double Y = y0;
+    state.TimePoints(0) = t;
+    state.ConcPoints(0) = Y;
 
-    const Dbl sixth = 1.0 / 6.0;
+    if (N < 1)
+        return;
+    const Tank tank = tankOf(state);
     for (long i = 1; i <= N; ++i) {
+        const double stepStartT = t, stepStartY = Y;
         try {
-            const Dbl k1 = h * f(state, double(t), double(Y)); // k1 = h·f(t, Y)
-            const Dbl k2 = h * f(state, double(t + h / 2.0), double(Y + k1 / 2.0)); // k2 = h·f(t + h/2, Y + k1/2)
-            const Dbl k3 = h * f(state, double(t + h / 2.0), double(Y + k2 / 2.0)); // k3 = h·f(t + h/2, Y + k2/2)
-            const Dbl k4 = h * f(state, double(t + h), double(Y + k3)); // k4 = h·f(t + h, Y + k3)
-            Y = Y + sixth * (((k1 + 2.0 * k2) + 2.0 * k3) + k4);
-            t = t + h;
-        } catch (const RuntimeFault& fault) {
-            if (fault.kind() == FaultKind::IndexOutOfRange || !fault.hint().empty())
-                throw;
-            throw RuntimeFault(fault.kind(), stopHint(fault.kind(), double(t)));
+            step(tank, h, t, Y);
+        } catch (const UncheckedStepFailed&) {
+            raiseStepFault(tank, h, stepStartT, stepStartY);
         }
-        state.TimePoints(i) = double(t);
-        state.ConcPoints(i) = double(Y);
+        state.TimePoints(i) = t;
+        state.ConcPoints(i) = Y;
     }
 }
 
