@@ -1,0 +1,24 @@
+// Drawing the computed curves with their legends, and clearing the chart.
+#pragma once
+
+#include <string>
+
+#include "form_context.h"
+
+namespace tanvera {
+
+// "V = … (l) -- Q = … (l/h) -- Co = … (mol/m3) -- Ap.Valv = … (%)" for slot k.
+std::string LegendText(const ChartState& state, long k, char separator);
+
+// Whether the liquid of slot k stands above its tank's capacity at step j of the latest run.
+bool TankOverflows(const ChartState& state, long k, long j);
+
+// Draws the curves of slots 0..lastSlot from ConcResults over the frame already drawn, each up to
+// the step where its tank overflows, and shows their legends.
+void PlotCurves(FormContext& form, long lastSlot);
+
+// Wipes the curves, redraws the empty frame (still scaled for the curves just removed), hides the
+// legends and starts again at slot 0.
+void ClearChart(FormContext& form);
+
+} // namespace tanvera

@@ -1,0 +1,36 @@
+// What the event procedures work on: the one shared state, the window's controls they read and
+// write, the message box and the user's decimal separator. The window owns all of it and hands
+// this out; no procedure reaches for a global. It lives here, in the lowest layer with widgets,
+// so that the chart, the inputs and the calculation can all take it.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "model/chart_state.h"
+#include "picture2.h"
+#include "runtime/fixed_array.h"
+#include "runtime/message_box.h"
+
+namespace tanvera {
+
+struct FormContext
+{
+    ChartState& state;
+    MessageBox& messages;
+    char separator; // the regional decimal separator, for numbers shown to the user
+
+    FixedArray<QLineEdit*, 7> Text1; // parameter boxes
+    QLineEdit* Text2 = nullptr; // time of the query
+    QLabel* Label2 = nullptr; // concentration at the query time
+    QLabel* Label5 = nullptr; // maximum time in hours
+    QLabel* Label6 = nullptr; // pointer readout, Label6(0)
+    Picture2* picture = nullptr; // Picture2
+    FixedArray<QWidget*, 3> Line3; // legend marks
+    FixedArray<QLabel*, 3> Label4; // legend texts
+};
+
+// Shows a UTF-8 text in a label or a box.
+inline QString qText(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace tanvera

@@ -1,0 +1,165 @@
+#include "picture2.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "runtime/numtext.h"
+#include "twips.h"
+
+namespace tanvera {
+
+namespace {
+
+    QColor toQColor(std::uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+
+    // A curve point: radius 10 twips is less than a pixel, so it is drawn as a round dot.
+    constexpr double DotDiameterTwips = 20;
+
+} // namespace
+
+Picture2::Picture2(float widthTwips, float heightTwips, QWidget* parent)
+    : QWidget(parent)
+    , m_width(widthTwips)
+    , m_height(heightTwips)
+{
+    setAttribute(Qt::WA_StaticContents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void Picture2::Cls()
+{
+    m_items.clear();
+    m_rendered = 0;
+    requestRepaint();
+}
+
+void Picture2::Line(float x1, float y1, float x2, float y2)
+{
+    append({ Item::Kind::Line, x1, y1, x2, y2, 0, true, {} });
+}
+
+void Picture2::Line(float x1, float y1, float x2, float y2, std::uint32_t colour)
+{
+    append({ Item::Kind::Line, x1, y1, x2, y2, colour, false, {} });
+}
+
+void Picture2::Circle(float x, float y, float radius, std::uint32_t colour)
+{
+    append({ Item::Kind::Circle, x, y, radius, 0, colour, false, {} });
+}
+
+void Picture2::Print(const std::string& text)
+{
+    append({ Item::Kind::Text, m_currentX, m_currentY, 0, 0, 0, true, text });
+}
+
+void Picture2::PrintNumber(double value, char separator)
+{
+    const std::string digits = Str(value, separator);
+    Print((value < 0 ? "" : " ") + digits + " ");
+}
+
+void Picture2::showCrosshair()
+{
+    if (cursor().shape() != Qt::CrossCursor)
+        setCursor(Qt::CrossCursor);
+}
+
+void Picture2::append(Item item)
+{
+    m_items.push_back(std::move(item));
+    requestRepaint();
+}
+
+// One update() per batch of drawing: a redraw appends thousands of items.
+void Picture2::requestRepaint()
+{
+    if (!m_updateRequested) {
+        m_updateRequested = true;
+        update();
+    }
+}
+
+const QImage& Picture2::renderedImage()
+{
+    renderNewItems();
+    return m_image;
+}
+
+void Picture2::renderNewItems()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (m_image.size() != pixels || m_image.devicePixelRatio() != ratio) {
+        m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        m_image.setDevicePixelRatio(ratio);
+        m_rendered = 0;
+    }
+    if (m_rendered == 0)
+        m_image.fill(palette().color(QPalette::Window));
+    if (m_rendered == m_items.size())
+        return;
+
+    QPainter painter(&m_image);
+    const QColor foreground = palette().color(QPalette::WindowText);
+    const QTransform inTwips = QTransform::fromScale(1 / TwipsPerPixel, 1 / TwipsPerPixel);
+    painter.setTransform(inTwips);
+    std::vector<QPointF> dots;
+    auto flushDots = [&](const QColor& colour) {
+        if (dots.empty())
+            return;
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(colour, DotDiameterTwips, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPoints(dots.data(), static_cast<int>(dots.size()));
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        dots.clear();
+    };
+
+    // Consecutive dots of one colour are drawn in one call: a curve is thousands of them.
+    std::uint32_t dotColour = 0;
+    for (; m_rendered < m_items.size(); ++m_rendered) {
+        const Item& item = m_items[m_rendered];
+        if (item.kind == Item::Kind::Circle) {
+            if (!dots.empty() && item.colour != dotColour)
+                flushDots(toQColor(dotColour));
+            dotColour = item.colour;
+            dots.emplace_back(item.x1, item.y1);
+            continue;
+        }
+        flushDots(toQColor(dotColour));
+        const QColor colour = item.foreground ? foreground : toQColor(item.colour);
+        if (item.kind == Item::Kind::Line) {
+            painter.setPen(QPen(colour, TwipsPerPixel));
+            painter.drawLine(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2));
+        } else {
+            // Text in logical pixels, so the font keeps its hinting.
+            painter.resetTransform();
+            painter.setPen(colour);
+            painter.setFont(font());
+            const QPointF corner(item.x1 / TwipsPerPixel, item.y1 / TwipsPerPixel);
+            painter.drawText(corner + QPointF(0, painter.fontMetrics().ascent()),
+                QString::fromStdString(item.text));
+            painter.setTransform(inTwips);
+        }
+    }
+    flushDots(toQColor(dotColour));
+}
+
+void Picture2::paintEvent(QPaintEvent*)
+{
+    m_updateRequested = false;
+    renderNewItems();
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), m_image);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void Picture2::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position() * TwipsPerPixel;
+    emit mouseMoved(static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+} // namespace tanvera

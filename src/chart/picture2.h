@@ -1,0 +1,73 @@
+// The chart's drawing surface: keeps everything drawn until Cls, in twips from its top-left
+// corner. Each operation is recorded in a display list (tests read it for exact coordinates,
+// colours and texts) and rendered into an image sized for the device pixel ratio; paintEvent only
+// copies that image.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tanvera {
+
+class Picture2 : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Item {
+        enum class Kind { Line, Circle, Text };
+        Kind kind;
+        float x1, y1, x2, y2; // a line's ends; a circle's centre and radius in x2; a text's corner
+        std::uint32_t colour; // RGB() value
+        bool foreground; // drawn in the box's foreground colour instead of `colour`
+        std::string text;
+    };
+
+    Picture2(float widthTwips, float heightTwips, QWidget* parent = nullptr);
+
+    // The box's outer size in twips.
+    float Width() const { return m_width; }
+    float Height() const { return m_height; }
+
+    void Cls();
+    void Line(float x1, float y1, float x2, float y2); // in the foreground colour
+    void Line(float x1, float y1, float x2, float y2, std::uint32_t colour);
+    void Circle(float x, float y, float radius, std::uint32_t colour);
+    void setCurrentX(float x) { m_currentX = x; }
+    void setCurrentY(float y) { m_currentY = y; }
+    // Prints a text unchanged with its top-left corner at (CurrentX, CurrentY).
+    void Print(const std::string& text);
+    // Prints a number the chart's way: a blank (none before a minus), the digits, a blank.
+    void PrintNumber(double value, char separator);
+    void showCrosshair();
+
+    const std::vector<Item>& items() const { return m_items; }
+    // Brings the image up to date with the display list and returns it.
+    const QImage& renderedImage();
+
+signals:
+    // The pointer's position in twips.
+    void mouseMoved(float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void append(Item item);
+    void requestRepaint();
+    void renderNewItems();
+
+    float m_width;
+    float m_height;
+    float m_currentX = 0;
+    float m_currentY = 0;
+    std::vector<Item> m_items;
+    QImage m_image;
+    std::size_t m_rendered = 0; // items already in m_image
+    bool m_updateRequested = false;
+};
+
+} // namespace tanvera

@@ -1,0 +1,20 @@
+#include "readout.h"
+
+#include "chart_frame.h"
+#include "curves.h"
+#include "runtime/numtext.h"
+
+namespace tanvera {
+
+void Picture2_MouseMove(FormContext& form, float X, float Y)
+{
+    form.picture->showCrosshair();
+    const ChartMapping map = ChartMapping::of(form.state, *form.picture);
+    const double t = RoundOneDecimal(map.xToTime(X));
+    const double C = RoundOneDecimal(map.yToConc(Y));
+    form.Label6->setText(qText(Str(t, form.separator) + " , " + Str(C, form.separator)));
+}
+
+void Command2_Click(FormContext& form) { ClearChart(form); }
+
+} // namespace tanvera

@@ -1,0 +1,14 @@
+// The chart's own event procedures: the pointer readout and the clear button.
+#pragma once
+
+#include "form_context.h"
+
+namespace tanvera {
+
+// Shows "time , concentration" under the pointer in Label6(0), each to one decimal.
+void Picture2_MouseMove(FormContext& form, float X, float Y);
+
+// "Borrar Gráfica".
+void Command2_Click(FormContext& form);
+
+} // namespace tanvera

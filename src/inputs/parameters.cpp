@@ -1,0 +1,86 @@
+#include "parameters.h"
+
+#include "runtime/checked.h"
+#include "runtime/numtext.h"
+
+namespace tanvera {
+
+namespace {
+
+    double boxValue(const FormContext& form, long index) { return Val(form.Text1(index)->text().toStdString()); }
+
+    // OutflowRate from the valve opening and the feed, shown in l/h in box 6.
+    void DeriveOutflow(FormContext& form)
+    {
+        ChartState& s = form.state;
+        const long slot = s.CurveSlot;
+        s.OutflowRate(slot) = toSingle(double(Dbl(s.ValveOpening(slot)) * s.InflowRate(slot) / 100.0));
+        const float litresPerHour = toSingle(double(Dbl(s.OutflowRate(slot)) * 1000.0 * 60.0 * 60.0));
+        form.Text1(6)->setText(qText(Format(litresPerHour, Pattern::TwoDecimals, form.separator)));
+    }
+
+} // namespace
+
+void ReadInputs(FormContext& form)
+{
+    ChartState& s = form.state;
+    s.InflowRate(s.CurveSlot) = toSingle(double(Dbl(boxValue(form, 1)) / 1000.0 / 60.0 / 60.0));
+    s.FeedConc = 0;
+    s.TankVolume(s.CurveSlot) = toSingle(double(Dbl(boxValue(form, 0)) / 1000.0));
+    s.MaxVolume(s.CurveSlot) = toSingle(double(Dbl(s.TankVolume(s.CurveSlot)) * 10.0));
+    s.StartVolume(s.CurveSlot) = s.TankVolume(s.CurveSlot);
+    s.InitialConc(s.CurveSlot) = toSingle(boxValue(form, 2));
+    s.ValveOpening(s.CurveSlot) = toSingle(boxValue(form, 4));
+    DeriveOutflow(form);
+    s.MaxTime = boxValue(form, 3);
+    ShowHours(form);
+    if (s.InitialConc(s.CurveSlot) > s.ConcAxisMax)
+        s.ConcAxisMax = s.InitialConc(s.CurveSlot);
+}
+
+void ShowHours(FormContext& form)
+{
+    const double hours = double(Dbl(form.state.MaxTime) / 60.0 / 60.0);
+    form.Label5->setText(qText("= " + Format(hours, Pattern::TwoDecimals, form.separator) + " h"));
+}
+
+void ApplyDecimalComma(QLineEdit* box)
+{
+    const QString current = box->text();
+    const QString replaced = qText(Replace(current.toStdString(), ",", "."));
+    // Only a real change is written: it leaves the cursor alone while the user types.
+    if (replaced != current)
+        box->setText(replaced);
+}
+
+void ApplyDecimalCommaToParameters(FormContext& form)
+{
+    for (long i = 0; i <= 6; ++i)
+        ApplyDecimalComma(form.Text1(i));
+}
+
+void LimitValve(FormContext& form)
+{
+    ChartState& s = form.state;
+    if (!(s.ValveOpening(s.CurveSlot) > 100))
+        return;
+    form.messages.show("La apertura de la válvula no puede ser mayor del 100%");
+    s.ValveOpening(s.CurveSlot) = 100;
+    form.Text1(4)->setText(QStringLiteral("100"));
+    DeriveOutflow(form);
+}
+
+bool ValidateInputs(FormContext& form)
+{
+    const ChartState& s = form.state;
+    const long slot = s.CurveSlot;
+    // The limits are the Singles nearest to the decimal constants.
+    const bool valid = s.TankVolume(slot) >= 1E-07f && s.InflowRate(slot) >= 1E-08f
+        && s.InitialConc(slot) >= 0.0001f && s.ValveOpening(slot) >= 0.0f;
+    if (!valid)
+        form.messages.show("El Volumen, el Caudal, la apertura de la válvula y la Concentración "
+                           "inicial deben ser mayores que cero");
+    return valid;
+}
+
+} // namespace tanvera

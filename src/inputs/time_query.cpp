@@ -1,0 +1,73 @@
+#include "time_query.h"
+
+#include "model/integrator.h"
+#include "parameters.h"
+#include "runtime/checked.h"
+#include "runtime/numtext.h"
+
+namespace tanvera {
+
+namespace {
+
+    constexpr std::int16_t QuerySteps = 1000;
+
+    // The query borrows StepCount for its own run and gives it back on every path, so curves
+    // recomputed after a later edit of the maximum time keep the step count they were made with.
+    class StepCountLoan {
+    public:
+        explicit StepCountLoan(ChartState& state)
+            : m_state(state)
+            , m_saved(state.StepCount)
+        {
+        }
+        ~StepCountLoan() { m_state.StepCount = m_saved; }
+        StepCountLoan(const StepCountLoan&) = delete;
+        StepCountLoan& operator=(const StepCountLoan&) = delete;
+
+    private:
+        ChartState& m_state;
+        std::int16_t m_saved;
+    };
+
+    // Whole seconds, halves to even, as a 32-bit number.
+    std::int32_t queryTime(const QLineEdit* box)
+    {
+        const double typed = Val(box->text().toStdString());
+        try {
+            return toWhole<std::int32_t>(typed);
+        } catch (const RuntimeFault& fault) {
+            throw RuntimeFault(fault.kind(), "El tiempo de la consulta está fuera del intervalo admitido.");
+        }
+    }
+
+} // namespace
+
+void Text2_Change(FormContext& form)
+{
+    ChartState& s = form.state;
+    ApplyDecimalCommaToParameters(form);
+    ApplyDecimalComma(form.Text2);
+    ReadInputs(form);
+    LimitValve(form);
+    const std::int32_t T = queryTime(form.Text2);
+
+    const StepCountLoan loan(s);
+    s.StepCount = QuerySteps;
+    s.StartTime = 0;
+    s.EndTime = T;
+    s.StartConc = s.InitialConc(s.CurveSlot);
+    if (!ValidateInputs(form))
+        return;
+    // Going back in time can only fail and its result is never shown, so it is not run.
+    if (T < 0) {
+        form.messages.show("El tiempo debe ser mayor que 0");
+        return;
+    }
+    RungeKutta(s, s.startTimeValue(), s.EndTime, s.StepCount, s.InitialConc(s.CurveSlot));
+    for (long i = 0; i <= QuerySteps; ++i)
+        s.ConcResults(s.CurveSlot, i) = s.ConcPoints(i);
+    const double result = s.ConcResults(s.CurveSlot, QuerySteps);
+    form.Label2->setText(qText(Format(result, Pattern::FourDecimals, form.separator)));
+}
+
+} // namespace tanvera

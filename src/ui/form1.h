@@ -1,0 +1,36 @@
+// The program's one window: built from the layout table, it owns the shared state and wires each
+// control's event to its procedure behind a fault boundary.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "chart/form_context.h"
+
+namespace tanvera {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // `separator` is the user's regional decimal separator; `messages` shows the message boxes.
+    Form1(char separator, MessageBox& messages, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    ChartState& state() { return *m_state; }
+
+private:
+    void buildControls();
+    void wireEvents();
+    void Form_Load();
+    // Runs an event procedure; a run-time fault ends it and is reported (unless `report` is
+    // false), and the window goes on. Returns whether the procedure ran to its end.
+    template <typename Procedure>
+    bool runEvent(Procedure&& procedure, bool report = true);
+
+    std::unique_ptr<ChartState> m_state;
+    FormContext m_form;
+    bool m_readoutFaultReported = false;
+};
+
+} // namespace tanvera

@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "application.h"
+#include "form1.h"
+#include "qt_message_box.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const char separator = tanvera::setUpApplication(app);
+    tanvera::QtMessageBox messages;
+    tanvera::Form1 window(separator, messages);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,13 @@
+// The real message box: modal, titled "TANVERA", no icon, one button "Aceptar".
+#pragma once
+
+#include "runtime/message_box.h"
+
+namespace tanvera {
+
+class QtMessageBox : public MessageBox {
+public:
+    void show(const std::string& text) override;
+};
+
+} // namespace tanvera
