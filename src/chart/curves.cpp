@@ -60,6 +60,14 @@ void PlotCurves(FormContext& form, long lastSlot)
     }
 }
 
+void HideLegendsOfUndrawnCurves(FormContext& form)
+{
+    for (long k = 0; k <= 2; ++k) {
+        if (!form.picture->hasCircleOf(slotColour(k)))
+            form.Line3(k)->setVisible(false);
+    }
+}
+
 void ClearChart(FormContext& form)
 {
     form.picture->Cls();

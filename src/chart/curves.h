@@ -17,6 +17,9 @@ bool TankOverflows(const ChartState& state, long k, long j);
 // the step where its tank overflows, and shows their legends.
 void PlotCurves(FormContext& form, long lastSlot);
 
+// After a fault cut a redraw short: hides the legend of every curve that is not on the chart.
+void HideLegendsOfUndrawnCurves(FormContext& form);
+
 // Wipes the curves, redraws the empty frame (still scaled for the curves just removed), hides the
 // legends and starts again at slot 0.
 void ClearChart(FormContext& form);

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "runtime/numtext.h"
 #include "twips.h"
@@ -79,6 +80,12 @@ void Picture2::requestRepaint()
         m_updateRequested = true;
         update();
     }
+}
+
+bool Picture2::hasCircleOf(std::uint32_t colour) const
+{
+    return std::any_of(m_items.begin(), m_items.end(),
+        [colour](const Item& item) { return item.kind == Item::Kind::Circle && item.colour == colour; });
 }
 
 const QImage& Picture2::renderedImage()

@@ -44,6 +44,7 @@ public:
     void showCrosshair();
 
     const std::vector<Item>& items() const { return m_items; }
+    bool hasCircleOf(std::uint32_t colour) const;
     // Brings the image up to date with the display list and returns it.
     const QImage& renderedImage();
 

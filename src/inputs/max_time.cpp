@@ -5,6 +5,7 @@
 #include "model/integrator.h"
 #include "parameters.h"
 #include "runtime/numtext.h"
+#include "runtime/scoped_restore.h"
 
 namespace tanvera {
 
@@ -26,8 +27,10 @@ void Text1_Change(FormContext& form, std::int16_t index)
     form.picture->Cls();
     DrawChartFrame(form);
 
-    // The model reads its slot from CurveSlot, so it points at each curve while that is redone.
+    // The model reads its slot from CurveSlot, so it points at each curve while that is redone;
+    // it is given back on every path, so that a fault does not make the chart forget its curves.
     const std::int16_t shown = s.CurveSlot;
+    const ScopedRestore keepCurveSlot(s.CurveSlot);
     for (std::int16_t slot = 0; slot < shown; ++slot) {
         s.CurveSlot = slot;
         RungeKutta(s, s.startTimeValue(), s.MaxTime, s.StepCount, s.InitialConc(slot));
@@ -35,7 +38,6 @@ void Text1_Change(FormContext& form, std::int16_t index)
             s.ConcResults(slot, i) = s.ConcPoints(i);
     }
     PlotCurves(form, shown - 1);
-    s.CurveSlot = shown;
 }
 
 } // namespace tanvera

@@ -4,30 +4,13 @@
 #include "parameters.h"
 #include "runtime/checked.h"
 #include "runtime/numtext.h"
+#include "runtime/scoped_restore.h"
 
 namespace tanvera {
 
 namespace {
 
     constexpr std::int16_t QuerySteps = 1000;
-
-    // The query borrows StepCount for its own run and gives it back on every path, so curves
-    // recomputed after a later edit of the maximum time keep the step count they were made with.
-    class StepCountLoan {
-    public:
-        explicit StepCountLoan(ChartState& state)
-            : m_state(state)
-            , m_saved(state.StepCount)
-        {
-        }
-        ~StepCountLoan() { m_state.StepCount = m_saved; }
-        StepCountLoan(const StepCountLoan&) = delete;
-        StepCountLoan& operator=(const StepCountLoan&) = delete;
-
-    private:
-        ChartState& m_state;
-        std::int16_t m_saved;
-    };
 
     // Whole seconds, halves to even, as a 32-bit number.
     std::int32_t queryTime(const QLineEdit* box)
@@ -51,7 +34,9 @@ void Text2_Change(FormContext& form)
     LimitValve(form);
     const std::int32_t T = queryTime(form.Text2);
 
-    const StepCountLoan loan(s);
+    // The query borrows StepCount for its own run and gives it back on every path, so curves
+    // recomputed after a later edit of the maximum time keep the step count they were made with.
+    const ScopedRestore keepStepCount(s.StepCount);
     s.StepCount = QuerySteps;
     s.StartTime = 0;
     s.EndTime = T;

@@ -11,6 +11,7 @@
 
 #include "calc/calculate.h"
 #include "chart/chart_frame.h"
+#include "chart/curves.h"
 #include "chart/readout.h"
 #include "chart/twips.h"
 #include "inputs/max_time.h"
@@ -214,6 +215,8 @@ bool Form1::runEvent(Procedure&& procedure, bool report)
     } catch (const std::exception& error) {
         message = std::string("Error en tiempo de ejecución: ") + error.what();
     }
+    // A fault can leave a redraw half done: the legend shows only what the chart shows.
+    HideLegendsOfUndrawnCurves(m_form);
     if (report)
         m_form.messages.show(message);
     return false;

@@ -1,0 +1,181 @@
+#include "window_fixture.h"
+
+using namespace tanvera;
+
+namespace {
+
+class Calculate : public WindowTest { };
+
+const char* ValidationMessage = "El Volumen, el Caudal, la apertura de la válvula y la Concentración "
+                                "inicial deben ser mayores que cero";
+const char* ValveMessage = "La apertura de la válvula no puede ser mayor del 100%";
+
+} // namespace
+
+TEST_F(Calculate, StartValuesDrawTheRedCurveWithItsLegend)
+{
+    click("Command1");
+    EXPECT_TRUE(messages.shown.empty());
+    const auto red = dots(Red);
+    ASSERT_EQ(red.size(), 5001u);
+    EXPECT_EQ(std::make_pair(red[0].x1, red[0].y1), std::make_pair(800.f, 100.f));
+    EXPECT_EQ(red[2500].x1, 3777.5f);
+    EXPECT_NEAR(red[2500].y1, 4732.813, 0.001);
+    EXPECT_EQ(red[5000].x1, 6755.f);
+    EXPECT_NEAR(red[5000].y1, 4759.841, 0.001);
+    EXPECT_EQ(red[0].x2, 10.f); // radius
+    EXPECT_EQ(text("Label4(0)"), "V = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- Ap.Valv = 100 (%)");
+    EXPECT_FALSE(control("Line3(0)")->isHidden());
+    EXPECT_TRUE(control("Line3(1)")->isHidden());
+    EXPECT_EQ(state().CurveSlot, 1);
+    EXPECT_EQ(state().ConcResults(0, 5000), 0.008509221907748098);
+    EXPECT_EQ(text("Text1(6)"), "10,00"); // the comma rule made it 10.00, reading wrote 10,00
+}
+
+TEST_F(Calculate, OverflowIsReportedOnceAndCutsTheCurve)
+{
+    calculate("10", "100", "5,4", "20000", "10");
+    ASSERT_EQ(messages.shown, std::vector<std::string> { "Desbordamniento a t = 3600 (s)" });
+    EXPECT_EQ(dots(Red).size(), 901u);
+    EXPECT_EQ(text("Text1(2)"), "5.4"); // the comma rule rewrote the box
+    EXPECT_EQ(text("Label4(0)"),
+        "V = 10 (l) -- Q = 100 (l/h) -- Co = 5,40000009536743 (mol/m3) -- Ap.Valv = 10 (%)");
+    EXPECT_EQ(state().CurveSlot, 1);
+}
+
+TEST_F(Calculate, OverflowTimeShowsFifteenDigits)
+{
+    calculate("1", "162.1", "250", "1000", "0");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], "Desbordamniento a t = 199,999999999997 (s)");
+    EXPECT_EQ(dots(Red).size(), 1001u);
+}
+
+TEST_F(Calculate, ValveAboveAHundredIsLimited)
+{
+    calculate("5.4", "10", "250", "20000", "150");
+    EXPECT_EQ(messages.shown, std::vector<std::string> { ValveMessage });
+    EXPECT_EQ(text("Text1(4)"), "100");
+    EXPECT_EQ(text("Text1(6)"), "10,00");
+    EXPECT_EQ(state().OutflowRate(0), state().InflowRate(0));
+    EXPECT_EQ(dots(Red).size(), 5001u); // constant volume: no overflow
+
+    messages.shown.clear();
+    calculate("5.4", "10", "250", "20000", "100"); // exactly 100 passes silently
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state().CurveSlot, 2);
+}
+
+TEST_F(Calculate, InvalidInputsAreRejectedWithoutACurve)
+{
+    struct Case {
+        const char *litres, *flow, *conc, *valve;
+    };
+    for (const Case& c : { Case { "5.4", "10", "250", "-5" }, Case { "0", "10", "250", "100" },
+             Case { "5.4", "", "250", "100" }, Case { "5.4", "10", "0", "100" },
+             Case { "abc", "10", "250", "100" }, Case { "0.00009", "10", "250", "100" },
+             Case { "5.4", "0.035", "250", "100" } }) {
+        messages.shown.clear();
+        calculate(c.litres, c.flow, c.conc, "20000", c.valve);
+        EXPECT_EQ(messages.shown, std::vector<std::string> { ValidationMessage }) << c.litres << " " << c.flow;
+        EXPECT_TRUE(dots(Red).empty());
+        EXPECT_EQ(state().CurveSlot, 0);
+    }
+    messages.shown.clear();
+    calculate("0.0001", "0.036", "0.0001", "20000", "100"); // the smallest accepted values
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state().CurveSlot, 1);
+}
+
+TEST_F(Calculate, LargerCurveRescalesTheEarlierOne)
+{
+    click("Command1");
+    const float firstStart = dots(Red)[0].y1;
+    calculate("5.4", "10", "500", "20000", "100");
+    EXPECT_EQ(state().ConcAxisMax, 500.f);
+    EXPECT_EQ(dots(Red)[0].y1, 2430.f); // 250 is now half way up
+    EXPECT_GT(dots(Red)[0].y1, firstStart);
+    EXPECT_EQ(dots(Green)[0].y1, 100.f);
+    EXPECT_TRUE(hasText("500,0", 300, 1));
+}
+
+TEST_F(Calculate, FourthCalculationStartsANewChart)
+{
+    click("Command1");
+    calculate("5.4", "20", "250", "20000", "100");
+    calculate("5.4", "30", "250", "20000", "100");
+    EXPECT_EQ(state().CurveSlot, 3);
+    EXPECT_EQ(dots(Blue).size(), 5001u);
+    EXPECT_FALSE(control("Line3(2)")->isHidden());
+
+    calculate("5.4", "40", "100", "20000", "100");
+    EXPECT_EQ(state().CurveSlot, 1);
+    EXPECT_EQ(dots(Red).size(), 5001u);
+    EXPECT_TRUE(dots(Green).empty());
+    EXPECT_TRUE(dots(Blue).empty());
+    EXPECT_EQ(state().ConcAxisMax, 100.f); // the new chart is scaled to the new curve only
+    EXPECT_EQ(text("Label4(0)"), "V = 5,4 (l) -- Q = 40 (l/h) -- Co = 100 (mol/m3) -- Ap.Valv = 100 (%)");
+    EXPECT_EQ(text("Label4(1)"), "");
+    EXPECT_TRUE(control("Line3(1)")->isHidden());
+    EXPECT_TRUE(control("Line3(2)")->isHidden());
+}
+
+TEST_F(Calculate, InvalidFourthCalculationLeavesAnEmptyFrame)
+{
+    click("Command1");
+    click("Command1");
+    click("Command1");
+    calculate("5.4", "10", "0", "20000", "100");
+    EXPECT_EQ(messages.shown, std::vector<std::string> { ValidationMessage });
+    EXPECT_EQ(state().CurveSlot, 0);
+    EXPECT_TRUE(dots(Red).empty());
+    EXPECT_TRUE(hasText("250,0", 300, 1)); // the frame keeps the old scale
+    EXPECT_EQ(text("Label4(0)"), "");
+}
+
+TEST_F(Calculate, ZeroMaximumTimeKeepsTheInitialConcentration)
+{
+    calculate("5.4", "10", "250", "0", "100");
+    const auto red = dots(Red);
+    ASSERT_EQ(red.size(), 5001u);
+    EXPECT_EQ(state().TimePoints(5000), 0.0);
+    EXPECT_EQ(state().ConcResults(0, 5000), 250.0);
+    EXPECT_EQ(red[5000].y1, 100.f);
+}
+
+TEST_F(Calculate, UnstableRunIsReportedAndTheWindowGoesOn)
+{
+    calculate("0.1", "1000", "250", "20000", "100");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u) << messages.shown[0];
+    EXPECT_NE(messages.shown[0].find("inestable"), std::string::npos);
+    EXPECT_EQ(state().CurveSlot, 0);
+    EXPECT_TRUE(dots(Red).empty());
+
+    messages.shown.clear();
+    calculate("5.4", "10", "250", "20000", "100");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(dots(Red).size(), 5001u);
+    EXPECT_EQ(state().ConcResults(0, 5000), 0.008509221907748098);
+}
+
+TEST_F(Calculate, NegativeMaximumTimeEndsInAFaultMessage)
+{
+    // Backwards in time the acid comes back: 250·exp(55555) does not fit a Double.
+    calculate("0.1", "1000", "250", "-20000", "100");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u) << messages.shown[0];
+    EXPECT_EQ(state().CurveSlot, 0);
+}
+
+TEST_F(Calculate, HugeBoxValuesAreFaultsNotInfinities)
+{
+    calculate("1e400", "10", "250", "20000", "100");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find("Desbordamiento"), std::string::npos);
+    messages.shown.clear();
+    calculate("1e300", "10", "250", "20000", "100"); // does not fit a Single
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find("Desbordamiento"), std::string::npos);
+    EXPECT_TRUE(dots(Red).empty());
+}

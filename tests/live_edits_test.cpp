@@ -1,0 +1,223 @@
+#include <cmath>
+
+#include "window_fixture.h"
+
+using namespace tanvera;
+
+namespace {
+
+class TimeQuery : public WindowTest { };
+class MaxTimeEdit : public WindowTest { };
+
+const char* ValidationMessage = "El Volumen, el Caudal, la apertura de la válvula y la Concentración "
+                                "inicial deben ser mayores que cero";
+const char* ValveMessage = "La apertura de la válvula no puede ser mayor del 100%";
+const char* TimeMessage = "El tiempo debe ser mayor que 0";
+
+} // namespace
+
+TEST_F(TimeQuery, ShowsTheConcentrationAtTheTypedTime)
+{
+    typeInto("Text2", "1000");
+    EXPECT_EQ(text("Label2"), "149,4643");
+    EXPECT_EQ(state().ConcResults(0, 1000), 149.4643097118221);
+    typeInto("Text2", "3600");
+    EXPECT_EQ(text("Label2"), "39,2366");
+    typeInto("Text2", "0");
+    EXPECT_EQ(text("Label2"), "250,0000");
+    typeInto("Text2", "3600");
+    typeInto("Text2", "");
+    EXPECT_EQ(text("Label2"), "250,0000");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state().CurveSlot, 0);
+}
+
+TEST_F(TimeQuery, RoundsTheTimeHalfToEven)
+{
+    auto resultFor = [&](const char* typed) {
+        typeInto("Text2", typed);
+        return text("Label2");
+    };
+    EXPECT_EQ(resultFor("2.5"), resultFor("2"));
+    EXPECT_EQ(resultFor("3.5"), resultFor("4"));
+    EXPECT_NE(resultFor("2"), resultFor("4"));
+    EXPECT_EQ(resultFor("-0.4"), "250,0000");
+    EXPECT_TRUE(messages.shown.empty());
+
+    typeInto("Text2", "1000");
+    typeInto("Text2", "-0.6");
+    EXPECT_EQ(messages.shown, std::vector<std::string> { TimeMessage });
+    EXPECT_EQ(text("Label2"), "250,0000"); // from "-0.", the last time that passed
+}
+
+TEST_F(TimeQuery, DecimalCommaIsNormalisedAndRunsTheQueryAgainInside)
+{
+    typeInto("Text2", "13");
+    const std::string at13 = text("Label2");
+    typeInto("Text2", "12,7");
+    EXPECT_EQ(text("Text2"), "12.7");
+    EXPECT_EQ(text("Label2"), at13);
+
+    // With an empty volume box every query fails; the comma makes the query run twice.
+    typeInto("Text1(0)", "");
+    messages.shown.clear();
+    typeInto("Text2", "5,");
+    EXPECT_EQ(messages.shown, std::vector<std::string>(3, ValidationMessage));
+    EXPECT_EQ(text("Label2"), at13);
+}
+
+TEST_F(TimeQuery, ValveLimitIsShownOnceAndTheQueryGoesOn)
+{
+    typeInto("Text1(4)", "150");
+    EXPECT_EQ(text("Text1(6)"), "10,00"); // typing in box 4 changes nothing yet
+    typeInto("Text2", "1000");
+    EXPECT_EQ(messages.shown, std::vector<std::string> { ValveMessage });
+    EXPECT_EQ(text("Text1(4)"), "100");
+    EXPECT_EQ(text("Label2"), "149,4643");
+}
+
+TEST_F(TimeQuery, ReadsTheBoxesAndLeavesTheShownCurvesAlone)
+{
+    click("Command1");
+    calculate("5.4", "20", "250", "20000", "100");
+    click("Command1");
+    const auto drawing = picture().items().size();
+    const double kept = state().ConcResults(1, 4000);
+    const std::string legend = text("Label4(2)");
+
+    typeInto("Text1(0)", "16.2"); // a new volume: the query uses it, the chart does not
+    typeInto("Text2", "1000");
+    EXPECT_EQ(state().CurveSlot, 3);
+    EXPECT_EQ(state().TankVolume(3), 0.0162f);
+    EXPECT_EQ(state().TankVolume(2), 0.0054f);
+    EXPECT_EQ(picture().items().size(), drawing);
+    EXPECT_EQ(state().ConcResults(1, 4000), kept);
+    EXPECT_EQ(text("Label4(2)"), legend);
+    EXPECT_NE(text("Label2"), "149,4643");
+    EXPECT_EQ(state().StepCount, 5000);
+}
+
+TEST_F(TimeQuery, OutOfRangeTimeIsAFaultAndTheWindowGoesOn)
+{
+    typeInto("Text2", "3e9");
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u);
+    messages.shown.clear();
+    typeInto("Text2", "1000");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(text("Label2"), "149,4643");
+}
+
+TEST_F(MaxTimeEdit, RelabelsRescalesAndRecomputes)
+{
+    click("Command1");
+    typeInto("Text1(3)", "36000");
+    EXPECT_EQ(text("Label5"), "= 10,00 h");
+    EXPECT_TRUE(hasText(" 36000 ", 6355, 4860));
+    EXPECT_NEAR(state().TimePoints(5000), 36000.0, 1e-6); // 5000 additions of 7.2
+    EXPECT_EQ(dots(Red).size(), 5001u);
+    EXPECT_FALSE(control("Line3(0)")->isHidden());
+    EXPECT_EQ(state().CurveSlot, 1);
+    const double rate = double(state().InflowRate(0)) / double(state().StartVolume(0));
+    EXPECT_NEAR(state().ConcResults(0, 5000), 250 * std::exp(-rate * 36000), 1e-6);
+}
+
+TEST_F(MaxTimeEdit, NonPositiveTimesBecomeATenThousandthOfASecond)
+{
+    click("Command1");
+    for (const char* typed : { "", "0", "-", "-5" }) {
+        typeInto("Text1(3)", typed);
+        EXPECT_EQ(state().MaxTime, 0.0001) << typed;
+        EXPECT_EQ(text("Label5"), "= 0,00 h") << typed;
+        const auto red = dots(Red);
+        ASSERT_EQ(red.size(), 5001u);
+        EXPECT_NEAR(red.back().y1, 100.f, 0.01) << typed; // flat at the initial concentration
+    }
+    typeInto("Text1(3)", "3,6E4");
+    EXPECT_EQ(state().MaxTime, 3.0);
+
+    typeInto("Text1(3)", "");
+    click("Command1"); // reading the boxes applies no substitute
+    EXPECT_EQ(state().MaxTime, 0.0);
+    EXPECT_EQ(state().TimePoints(5000), 0.0);
+}
+
+TEST_F(MaxTimeEdit, EachCurveIsRecomputedWithItsOwnParameters)
+{
+    click("Command1");
+    calculate("2.7", "20", "100", "20000", "100");
+    typeInto("Text1(0)", "99"); // the boxes are not read again
+    typeInto("Text1(3)", "10000");
+    EXPECT_EQ(state().CurveSlot, 2);
+    EXPECT_EQ(text("Label4(1)"), "V = 2,7 (l) -- Q = 20 (l/h) -- Co = 100 (mol/m3) -- Ap.Valv = 100 (%)");
+
+    // The same curves calculated directly over 10000 s.
+    RecordingMessageBox otherMessages;
+    Form1 other(',', otherMessages);
+    auto* otherTime = other.findChild<QLineEdit*>("Text1(3)");
+    otherTime->setText("10000");
+    QTest::mouseClick(other.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    other.findChild<QLineEdit*>("Text1(0)")->setText("2.7");
+    other.findChild<QLineEdit*>("Text1(1)")->setText("20");
+    other.findChild<QLineEdit*>("Text1(2)")->setText("100");
+    QTest::mouseClick(other.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    for (long slot : { 0, 1 }) {
+        for (long step : { 1L, 2500L, 5000L })
+            EXPECT_EQ(state().ConcResults(slot, step), other.state().ConcResults(slot, step)) << slot << " " << step;
+    }
+}
+
+TEST_F(MaxTimeEdit, EachRecomputedCurveIsCutByItsOwnTank)
+{
+    calculate("10", "100", "250", "20000", "10");
+    calculate("100", "100", "250", "20000", "10");
+    messages.shown.clear();
+    typeInto("Text1(3)", "40000");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(dots(Red).size(), 451u); // over 3600 s at step 450 (8 s a step)
+    EXPECT_EQ(dots(Green).size(), 4501u); // the ten times larger tank lasts until 36000 s
+}
+
+TEST_F(MaxTimeEdit, QueryDoesNotChangeTheStepCountOfRecomputedCurves)
+{
+    click("Command1");
+    typeInto("Text2", "1000");
+    typeInto("Text1(3)", "10000");
+    EXPECT_EQ(state().StepCount, 5000);
+    EXPECT_EQ(dots(Red).size(), 5001u);
+    EXPECT_EQ(state().TimePoints(5000), 10000.0);
+    EXPECT_EQ(dots(Red).back().x1, 6755.f);
+}
+
+TEST_F(MaxTimeEdit, CommaInTheTimeBoxRescalesInTheMiddleOfACalculation)
+{
+    click("Command1");
+    typeInto("Text1(3)", "10000,5");
+    EXPECT_EQ(state().MaxTime, 10000.0); // the comma ends the number while typing
+    click("Command1");
+    EXPECT_EQ(text("Text1(3)"), "10000.5");
+    EXPECT_EQ(state().MaxTime, 10000.5);
+    // The first curve was recomputed by the nested reaction before the second was added.
+    EXPECT_EQ(state().CurveSlot, 2);
+    EXPECT_NEAR(state().TimePoints(5000), 10000.5, 1e-6);
+    EXPECT_EQ(state().ConcResults(0, 5000), state().ConcResults(1, 5000));
+}
+
+TEST_F(MaxTimeEdit, OverflowingRecomputationIsAFaultAndTheWindowGoesOn)
+{
+    calculate("0.1", "10", "250", "20000", "100");
+    messages.shown.clear();
+    typeInto("Text1(3)", "9e9");
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u);
+    // The curve could not be drawn at that time, so its legend is hidden; it is not forgotten.
+    EXPECT_EQ(state().CurveSlot, 1);
+    EXPECT_TRUE(dots(Red).empty());
+    EXPECT_TRUE(control("Line3(0)")->isHidden());
+    messages.shown.clear();
+    typeInto("Text1(3)", "20000");
+    EXPECT_FALSE(control("Line3(0)")->isHidden());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state().CurveSlot, 1);
+    EXPECT_EQ(dots(Red).size(), 5001u);
+}

@@ -1,0 +1,66 @@
+#include "window_fixture.h"
+
+using namespace tanvera;
+
+namespace {
+
+class Readout : public WindowTest { };
+
+} // namespace
+
+TEST_F(Readout, ShowsTimeAndConcentrationUnderThePointer)
+{
+    moveTo(6755, 100); // top-right corner of the grid
+    EXPECT_EQ(text("Label6(0)"), "20000 , 250");
+    EXPECT_EQ(picture().cursor().shape(), Qt::CrossCursor);
+    moveTo(800, 4760);
+    EXPECT_EQ(text("Label6(0)"), "0 , 0");
+    moveTo(500, 2430); // left of the axis: negative time
+    EXPECT_EQ(text("Label6(0)"), "-1007,6 , 125");
+    moveTo(2288.75f, 4900); // below the time axis: negative concentration
+    EXPECT_EQ(text("Label6(0)"), "5000 , -7,5");
+}
+
+TEST_F(Readout, ClearingEmptiesTheChartAndZeroesTheScale)
+{
+    click("Command1");
+    calculate("5.4", "20", "250", "20000", "100");
+    click("Command1");
+    ASSERT_EQ(state().CurveSlot, 3);
+    moveTo(3000, 1000);
+    const std::string before = text("Label6(0)");
+
+    click("Command2");
+    EXPECT_EQ(state().CurveSlot, 0);
+    EXPECT_EQ(state().ConcAxisMax, 0.f);
+    EXPECT_TRUE(dots(Red).empty());
+    EXPECT_TRUE(dots(Green).empty());
+    EXPECT_TRUE(dots(Blue).empty());
+    for (const char* name : { "Line3(0)", "Line3(1)", "Line3(2)" })
+        EXPECT_TRUE(control(name)->isHidden()) << name;
+    for (const char* name : { "Label4(0)", "Label4(1)", "Label4(2)" })
+        EXPECT_EQ(text(name), "") << name;
+    EXPECT_TRUE(hasText("250,0", 300, 1)); // the frame still shows the old scale
+    EXPECT_EQ(text("Label6(0)"), before); // the readout keeps its text
+    EXPECT_EQ(state().TankVolume(1), 0.0054f); // parameters stay
+
+    moveTo(3000, 1000);
+    EXPECT_EQ(text("Label6(0)"), "7388,7 , 0");
+
+    click("Command1"); // the next calculation fills slot 0 again, in red
+    EXPECT_EQ(dots(Red).size(), 5001u);
+    EXPECT_EQ(state().CurveSlot, 1);
+}
+
+TEST_F(Readout, FaultIsReportedOnceWhileThePointerMoves)
+{
+    typeInto("Text1(3)", "1e305");
+    messages.shown.clear();
+    moveTo(6000, 100);
+    moveTo(6100, 100);
+    moveTo(6200, 100);
+    EXPECT_EQ(messages.shown.size(), 1u);
+    typeInto("Text1(3)", "100");
+    moveTo(6755, 100);
+    EXPECT_EQ(text("Label6(0)"), "100 , 250");
+}

@@ -1,0 +1,87 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+namespace tanvera {
+
+std::string WindowTest::text(const char* name) const
+{
+    QWidget* widget = control(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit->text().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text().toStdString();
+    ADD_FAILURE() << name << " holds no text";
+    return {};
+}
+
+void WindowTest::typeInto(const char* name, const QString& typed)
+{
+    QLineEdit* edit = box(name);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (typed.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(edit, typed);
+}
+
+void WindowTest::click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+
+void WindowTest::moveTo(float xTwips, float yTwips)
+{
+    // A pointer event at the logical position of those twips; float rounding gives them back.
+    const QPointF at(xTwips / 14.0, yTwips / 14.0);
+    QMouseEvent move(QEvent::MouseMove, at, picture().mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+        Qt::NoModifier);
+    QApplication::sendEvent(&picture(), &move);
+}
+
+void WindowTest::setParameters(const char* litres, const char* flow, const char* conc, const char* time,
+    const char* valve)
+{
+    typeInto("Text1(0)", QString::fromUtf8(litres));
+    typeInto("Text1(1)", QString::fromUtf8(flow));
+    typeInto("Text1(2)", QString::fromUtf8(conc));
+    typeInto("Text1(3)", QString::fromUtf8(time));
+    typeInto("Text1(4)", QString::fromUtf8(valve));
+}
+
+void WindowTest::calculate(const char* litres, const char* flow, const char* conc, const char* time,
+    const char* valve)
+{
+    setParameters(litres, flow, conc, time, valve);
+    click("Command1");
+}
+
+std::vector<Picture2::Item> WindowTest::dots(std::uint32_t colour) const
+{
+    std::vector<Picture2::Item> found;
+    for (const auto& item : picture().items()) {
+        if (item.kind == Picture2::Item::Kind::Circle && item.colour == colour)
+            found.push_back(item);
+    }
+    return found;
+}
+
+std::vector<Picture2::Item> WindowTest::texts() const
+{
+    std::vector<Picture2::Item> found;
+    for (const auto& item : picture().items()) {
+        if (item.kind == Picture2::Item::Kind::Text)
+            found.push_back(item);
+    }
+    return found;
+}
+
+bool WindowTest::hasText(const std::string& wanted, float x, float y) const
+{
+    for (const auto& item : texts()) {
+        if (item.text == wanted && item.x1 == x && item.y1 == y)
+            return true;
+    }
+    return false;
+}
+
+} // namespace tanvera

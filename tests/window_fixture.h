@@ -1,0 +1,73 @@
+// Builds the real window offscreen and drives it the way a user does: typing into boxes,
+// clicking buttons and moving the pointer. Message boxes are recorded instead of shown.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/picture2.h"
+#include "runtime/message_box.h"
+#include "ui/form1.h"
+
+namespace tanvera {
+
+class RecordingMessageBox : public MessageBox {
+public:
+    void show(const std::string& text) override
+    {
+        shown.push_back(text);
+        if (onShow)
+            onShow(text);
+    }
+    std::vector<std::string> shown;
+    std::function<void(const std::string&)> onShow;
+};
+
+class WindowTest : public testing::Test {
+protected:
+    explicit WindowTest(char separator = ',')
+        : window(std::make_unique<Form1>(separator, messages))
+    {
+    }
+
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        T* found = window->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
+    std::string text(const char* name) const;
+    Picture2& picture() const { return *control<Picture2>("Picture2"); }
+    ChartState& state() const { return window->state(); }
+
+    // Replaces the whole text of a box key by key, as a user selecting it and typing over it.
+    void typeInto(const char* name, const QString& typed);
+    void click(const char* name);
+    void moveTo(float xTwips, float yTwips);
+    // Types the parameters into boxes 0..4 without triggering anything but their own events.
+    void setParameters(const char* litres, const char* flow, const char* conc, const char* time, const char* valve);
+    void calculate(const char* litres, const char* flow, const char* conc, const char* time, const char* valve);
+
+    // The curve points drawn in one colour, in drawing order.
+    std::vector<Picture2::Item> dots(std::uint32_t colour) const;
+    std::vector<Picture2::Item> texts() const;
+    bool hasText(const std::string& text, float x, float y) const;
+
+    RecordingMessageBox messages;
+    std::unique_ptr<Form1> window;
+};
+
+constexpr std::uint32_t Red = 0x0000FF;
+constexpr std::uint32_t Green = 0x00FF00;
+constexpr std::uint32_t Blue = 0xFF0000;
+
+} // namespace tanvera

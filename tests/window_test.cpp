@@ -1,0 +1,185 @@
+#include <QGroupBox>
+#include <QSvgWidget>
+
+#include "chart/chart_frame.h"
+#include "runtime/numtext.h"
+#include "window_fixture.h"
+
+using namespace tanvera;
+
+namespace {
+
+class CommaWindow : public WindowTest { };
+
+class PointWindow : public WindowTest {
+protected:
+    PointWindow()
+        : WindowTest('.')
+    {
+    }
+};
+
+} // namespace
+
+TEST_F(CommaWindow, StartsWithSlotZeroReadAndAnEmptyChart)
+{
+    EXPECT_EQ(window->windowTitle().toStdString(), "TANVERA");
+    EXPECT_EQ(window->size(), QSize(1077, 548));
+    EXPECT_EQ(text("Text1(6)"), "10,00");
+    EXPECT_EQ(text("Label5"), "= 5,56 h");
+    EXPECT_EQ(text("Label2"), "");
+    EXPECT_EQ(text("Label6(0)"), "");
+    for (const char* legend : { "Label4(0)", "Label4(1)", "Label4(2)" })
+        EXPECT_EQ(text(legend), "") << legend;
+    for (const char* mark : { "Line3(0)", "Line3(1)", "Line3(2)" })
+        EXPECT_TRUE(control(mark)->isHidden()) << mark;
+    EXPECT_TRUE(messages.shown.empty());
+
+    const ChartState& s = state();
+    EXPECT_EQ(s.CurveSlot, 0);
+    EXPECT_EQ(s.ConcAxisMax, 250.0f);
+    EXPECT_EQ(s.MaxTime, 20000.0);
+    EXPECT_EQ(s.TankVolume(0), 0.0054f);
+    EXPECT_EQ(s.MaxVolume(0), 0.054f);
+    EXPECT_EQ(s.StartVolume(0), s.TankVolume(0));
+    EXPECT_EQ(s.OutflowRate(0), s.InflowRate(0));
+    EXPECT_EQ(s.InitialConc(0), 250.0f);
+    EXPECT_EQ(s.ValveOpening(0), 100.0f);
+    EXPECT_EQ(s.TankVolume(1), 0.0f); // only slot 0 is read
+    EXPECT_TRUE(dots(Red).empty());
+}
+
+TEST_F(CommaWindow, FrameHasItsAxesGridAndScales)
+{
+    const auto& items = picture().items();
+    using Kind = Picture2::Item::Kind;
+    ASSERT_GE(items.size(), 10u);
+    // Time axis, concentration axis, then the grey grid over them.
+    EXPECT_EQ(items[0].kind, Kind::Line);
+    EXPECT_TRUE(items[0].foreground);
+    EXPECT_EQ(std::tie(items[0].x1, items[0].y1, items[0].x2, items[0].y2), std::make_tuple(700.f, 4760.f, 6755.f, 4760.f));
+    EXPECT_EQ(std::tie(items[1].x1, items[1].y1, items[1].x2, items[1].y2), std::make_tuple(800.f, 4860.f, 800.f, 100.f));
+    EXPECT_EQ(items[2].colour, RGB(200, 200, 200));
+    EXPECT_EQ(items[2].y1, 1265.f); // a quarter of the plot height below the top line
+    EXPECT_EQ(items[5].y1, 100.f); // top grid line
+    EXPECT_EQ(items[9].x1, 6755.f); // the right edge of the plot
+
+    EXPECT_TRUE(hasText("250,0", 300, 1));
+    EXPECT_TRUE(hasText("Conc. HCl", 1, 400));
+    EXPECT_TRUE(hasText("(mol/m3)", 1, 600));
+    EXPECT_TRUE(hasText(" 187,5 ", 300, 1065));
+    EXPECT_TRUE(hasText(" 125 ", 300, 2230));
+    EXPECT_TRUE(hasText(" 62,5 ", 300, 3395));
+    EXPECT_TRUE(hasText("0", 600, 4760));
+    EXPECT_TRUE(hasText("0", 700, 4860));
+    EXPECT_TRUE(hasText(" 5000 ", 2013.75f, 4860));
+    EXPECT_TRUE(hasText(" 10000 ", 3527.5f, 4860));
+    EXPECT_TRUE(hasText(" 15000 ", 5041.25f, 4860));
+    EXPECT_TRUE(hasText("t(s)", 6005, 4860));
+    EXPECT_TRUE(hasText(" 20000 ", 6355, 4860));
+    EXPECT_EQ(state().PlotOffsetX, 800.0);
+    EXPECT_EQ(state().PlotOffsetY, 300.0);
+}
+
+TEST_F(PointWindow, PointSettingShowsPoints)
+{
+    EXPECT_EQ(text("Text1(6)"), "10.00");
+    EXPECT_EQ(text("Label5"), "= 5.56 h");
+    EXPECT_TRUE(hasText("250.0", 300, 1));
+    EXPECT_TRUE(hasText(" 62.5 ", 300, 3395));
+}
+
+TEST_F(CommaWindow, ScaleFollowsTheTopValueAsShown)
+{
+    // 5.4 as a Single rounds to the text 5,4; the lower values derive from that text.
+    click("Command2"); // axis top back to 0
+    calculate("5.4", "10", "5.4", "1001", "100");
+    EXPECT_TRUE(hasText("5,4", 300, 1));
+    EXPECT_TRUE(hasText(" 4,05 ", 300, 1065));
+    EXPECT_TRUE(hasText(" 2,7 ", 300, 2230));
+    EXPECT_TRUE(hasText(" 1,35 ", 300, 3395));
+    EXPECT_TRUE(hasText(" 250,25 ", 2013.75f, 4860));
+    EXPECT_TRUE(hasText(" 750,75 ", 5041.25f, 4860));
+    EXPECT_TRUE(hasText(" 1001 ", 6355, 4860));
+
+    click("Command2"); // cleared: the frame keeps the old scale, the next one starts at 0
+    typeInto("Text1(3)", "1000");
+    EXPECT_TRUE(hasText(",0", 300, 1));
+    EXPECT_TRUE(hasText(" 0 ", 300, 1065));
+}
+
+TEST(ChartMapping, MapsOffCentrePointsBothWays)
+{
+    // Plot 5955 × 4660 twips from (800, 100) to (6755, 4760), 20000 s by 250 mol/m3.
+    const ChartMapping map { 6855, 5060, 800, 300, 20000, 250 };
+    EXPECT_EQ(map.stepToX(0, 5000), 800.f);
+    EXPECT_EQ(map.stepToX(1250, 5000), 2288.75f);
+    EXPECT_EQ(map.stepToX(5000, 5000), 6755.f);
+    EXPECT_EQ(map.concToY(250), 100.f);
+    EXPECT_EQ(map.concToY(0), 4760.f);
+    EXPECT_EQ(map.concToY(50), 3828.f); // a fifth of the way up
+    EXPECT_DOUBLE_EQ(map.xToTime(2288.75), 5000);
+    EXPECT_DOUBLE_EQ(map.xToTime(500), -1007.5566750629723);
+    EXPECT_DOUBLE_EQ(map.yToConc(3828), 50);
+    EXPECT_NEAR(map.yToConc(4760), 0, 1e-12); // the expanded form leaves a trace of rounding
+    EXPECT_DOUBLE_EQ(map.yToConc(5060), -16.094420600858371);
+}
+
+TEST_F(CommaWindow, ControlsCarryTheirNamesAndCaptions)
+{
+    const char* boxes[][2] = { { "Text1(0)", "V (l):" }, { "Text1(1)", "Q1 (l/h):" },
+        { "Text1(2)", "Cjo (mol/m3):" }, { "Text1(3)", "t máximo (s):" },
+        { "Text1(4)", "Apertura válvula (%)" }, { "Text1(5)", "C1j (mol/m3):" },
+        { "Text1(6)", "Q2 (l/h):" }, { "Text2", "t (s)" } };
+    for (auto& [name, caption] : boxes)
+        EXPECT_EQ(box(name)->accessibleName().toStdString(), caption) << name;
+    EXPECT_EQ(control<QPushButton>("Command1")->text().toStdString(), "Calcular");
+    EXPECT_EQ(control<QPushButton>("Command2")->text().toStdString(), "Borrar Gráfica");
+    EXPECT_EQ(control<QPushButton>("Command3")->text().toStdString(), "Salir");
+    EXPECT_EQ(control<QGroupBox>("Frame1")->title().toStdString(), "Instantáneo C = f(t)");
+    EXPECT_EQ(box("Text2")->parentWidget()->objectName().toStdString(), "Frame1");
+    EXPECT_EQ(text("Label1(6)"), "C2j (mol/m3): ?");
+    EXPECT_EQ(text("Label1(9)"), "Vmax=V·10");
+    EXPECT_EQ(control<QSvgWidget>("Image1")->geometry(), QRect(9, 9, 530, 365));
+    EXPECT_EQ(picture().Width(), 6855.f);
+    EXPECT_EQ(picture().Height(), 5060.f);
+    EXPECT_FALSE(text("Label7").empty());
+}
+
+TEST_F(CommaWindow, TabVisitsBoxesAndButtonsInLayoutOrder)
+{
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), box("Text1(0)"));
+    const char* order[] = { "Text1(1)", "Text1(2)", "Command1", "Command2", "Text1(3)", "Text2",
+        "Text1(4)", "Text1(5)", "Text1(6)", "Command3", "Text1(0)" };
+    for (const char* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), next);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "Command3");
+}
+
+TEST_F(CommaWindow, LockedBoxesIgnoreTypingAndKeysPressNoButton)
+{
+    int changes = 0;
+    QObject::connect(box("Text1(5)"), &QLineEdit::textChanged, [&] { ++changes; });
+    typeInto("Text1(5)", "42");
+    typeInto("Text1(6)", "7");
+    EXPECT_EQ(text("Text1(5)"), "0");
+    EXPECT_EQ(text("Text1(6)"), "10,00");
+    EXPECT_EQ(changes, 0);
+
+    int presses = 0;
+    for (const char* button : { "Command1", "Command2", "Command3" })
+        QObject::connect(control<QPushButton>(button), &QPushButton::clicked, [&] { ++presses; });
+    for (const char* name : { "Text1(0)", "Text1(3)", "Text2" }) {
+        QTest::keyClick(box(name), Qt::Key_Return);
+        QTest::keyClick(box(name), Qt::Key_Enter);
+        QTest::keyClick(box(name), Qt::Key_Escape);
+    }
+    EXPECT_EQ(presses, 0);
+    EXPECT_TRUE(dots(Red).empty());
+}
