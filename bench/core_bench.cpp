@@ -1,7 +1,7 @@
+#include "model/integrator.h"
+
 #include <benchmark/benchmark.h>
 #include <memory>
-
-#include "model/integrator.h"
 
 using namespace tanvera;
 
@@ -20,4 +20,7 @@ static void BM_RunIntegration(benchmark::State& bench)
         benchmark::DoNotOptimize(s->ConcPoints(5000));
     }
 }
-BENCHMARK(BM_RunIntegration)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RunIntegration)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);

@@ -4,10 +4,12 @@ using namespace tanvera;
 
 namespace {
 
-class Calculate : public WindowTest { };
+class Calculate : public WindowTest
+{ };
 
-const char* ValidationMessage = "El Volumen, el Caudal, la apertura de la válvula y la Concentración "
-                                "inicial deben ser mayores que cero";
+const char* ValidationMessage
+    = "El Volumen, el Caudal, la apertura de la válvula y la Concentración "
+      "inicial deben ser mayores que cero";
 const char* ValveMessage = "La apertura de la válvula no puede ser mayor del 100%";
 
 } // namespace
@@ -24,7 +26,8 @@ TEST_F(Calculate, StartValuesDrawTheRedCurveWithItsLegend)
     EXPECT_EQ(red[5000].x1, 6755.f);
     EXPECT_NEAR(red[5000].y1, 4759.841, 0.001);
     EXPECT_EQ(red[0].x2, 10.f); // radius
-    EXPECT_EQ(text("Label4(0)"), "V = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- Ap.Valv = 100 (%)");
+    EXPECT_EQ(
+        text("Label4(0)"), "V = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- Ap.Valv = 100 (%)");
     EXPECT_FALSE(control("Line3(0)")->isHidden());
     EXPECT_TRUE(control("Line3(1)")->isHidden());
     EXPECT_EQ(state().CurveSlot, 1);
@@ -35,7 +38,7 @@ TEST_F(Calculate, StartValuesDrawTheRedCurveWithItsLegend)
 TEST_F(Calculate, OverflowIsReportedOnceAndCutsTheCurve)
 {
     calculate("10", "100", "5,4", "20000", "10");
-    ASSERT_EQ(messages.shown, std::vector<std::string> { "Desbordamniento a t = 3600 (s)" });
+    ASSERT_EQ(messages.shown, std::vector<std::string> {"Desbordamniento a t = 3600 (s)"});
     EXPECT_EQ(dots(Red).size(), 901u);
     EXPECT_EQ(text("Text1(2)"), "5.4"); // the comma rule rewrote the box
     EXPECT_EQ(text("Label4(0)"),
@@ -54,7 +57,7 @@ TEST_F(Calculate, OverflowTimeShowsFifteenDigits)
 TEST_F(Calculate, ValveAboveAHundredIsLimited)
 {
     calculate("5.4", "10", "250", "20000", "150");
-    EXPECT_EQ(messages.shown, std::vector<std::string> { ValveMessage });
+    EXPECT_EQ(messages.shown, std::vector<std::string> {ValveMessage});
     EXPECT_EQ(text("Text1(4)"), "100");
     EXPECT_EQ(text("Text1(6)"), "10,00");
     EXPECT_EQ(state().OutflowRate(0), state().InflowRate(0));
@@ -68,16 +71,18 @@ TEST_F(Calculate, ValveAboveAHundredIsLimited)
 
 TEST_F(Calculate, InvalidInputsAreRejectedWithoutACurve)
 {
-    struct Case {
+    struct Case
+    {
         const char *litres, *flow, *conc, *valve;
     };
-    for (const Case& c : { Case { "5.4", "10", "250", "-5" }, Case { "0", "10", "250", "100" },
-             Case { "5.4", "", "250", "100" }, Case { "5.4", "10", "0", "100" },
-             Case { "abc", "10", "250", "100" }, Case { "0.00009", "10", "250", "100" },
-             Case { "5.4", "0.035", "250", "100" } }) {
+    for (const Case& c : {Case {"5.4", "10", "250", "-5"}, Case {"0", "10", "250", "100"},
+             Case {"5.4", "", "250", "100"}, Case {"5.4", "10", "0", "100"},
+             Case {"abc", "10", "250", "100"}, Case {"0.00009", "10", "250", "100"},
+             Case {"5.4", "0.035", "250", "100"}}) {
         messages.shown.clear();
         calculate(c.litres, c.flow, c.conc, "20000", c.valve);
-        EXPECT_EQ(messages.shown, std::vector<std::string> { ValidationMessage }) << c.litres << " " << c.flow;
+        EXPECT_EQ(messages.shown, std::vector<std::string> {ValidationMessage})
+            << c.litres << " " << c.flow;
         EXPECT_TRUE(dots(Red).empty());
         EXPECT_EQ(state().CurveSlot, 0);
     }
@@ -114,7 +119,8 @@ TEST_F(Calculate, FourthCalculationStartsANewChart)
     EXPECT_TRUE(dots(Green).empty());
     EXPECT_TRUE(dots(Blue).empty());
     EXPECT_EQ(state().ConcAxisMax, 100.f); // the new chart is scaled to the new curve only
-    EXPECT_EQ(text("Label4(0)"), "V = 5,4 (l) -- Q = 40 (l/h) -- Co = 100 (mol/m3) -- Ap.Valv = 100 (%)");
+    EXPECT_EQ(
+        text("Label4(0)"), "V = 5,4 (l) -- Q = 40 (l/h) -- Co = 100 (mol/m3) -- Ap.Valv = 100 (%)");
     EXPECT_EQ(text("Label4(1)"), "");
     EXPECT_TRUE(control("Line3(1)")->isHidden());
     EXPECT_TRUE(control("Line3(2)")->isHidden());
@@ -126,7 +132,7 @@ TEST_F(Calculate, InvalidFourthCalculationLeavesAnEmptyFrame)
     click("Command1");
     click("Command1");
     calculate("5.4", "10", "0", "20000", "100");
-    EXPECT_EQ(messages.shown, std::vector<std::string> { ValidationMessage });
+    EXPECT_EQ(messages.shown, std::vector<std::string> {ValidationMessage});
     EXPECT_EQ(state().CurveSlot, 0);
     EXPECT_TRUE(dots(Red).empty());
     EXPECT_TRUE(hasText("250,0", 300, 1)); // the frame keeps the old scale
@@ -147,7 +153,8 @@ TEST_F(Calculate, UnstableRunIsReportedAndTheWindowGoesOn)
 {
     calculate("0.1", "1000", "250", "20000", "100");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u) << messages.shown[0];
+    EXPECT_EQ(messages.shown[0].rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u)
+        << messages.shown[0];
     EXPECT_NE(messages.shown[0].find("inestable"), std::string::npos);
     EXPECT_EQ(state().CurveSlot, 0);
     EXPECT_TRUE(dots(Red).empty());
@@ -164,7 +171,8 @@ TEST_F(Calculate, NegativeMaximumTimeEndsInAFaultMessage)
     // Backwards in time the acid comes back: 250·exp(55555) does not fit a Double.
     calculate("0.1", "1000", "250", "-20000", "100");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u) << messages.shown[0];
+    EXPECT_EQ(messages.shown[0].rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u)
+        << messages.shown[0];
     EXPECT_EQ(state().CurveSlot, 0);
 }
 

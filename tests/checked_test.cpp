@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-#include <limits>
-
 #include "runtime/checked.h"
 #include "runtime/fixed_array.h"
+
+#include <gtest/gtest.h>
+#include <limits>
 
 using namespace tanvera;
 

@@ -1,9 +1,9 @@
+#include "model/integrator.h"
+#include "runtime/fault.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
-
-#include "model/integrator.h"
-#include "runtime/fault.h"
 
 using namespace tanvera;
 
@@ -11,7 +11,8 @@ namespace {
 
 // A slot filled the way the parameter boxes fill it: litres, l/h, mol/m3 and percent, each
 // converted in double and stored as a Single.
-void fillSlot(ChartState& s, int slot, double litres, double litresPerHour, double conc, double valve)
+void fillSlot(
+    ChartState& s, int slot, double litres, double litresPerHour, double conc, double valve)
 {
     s.InflowRate(slot) = static_cast<float>(litresPerHour / 1000 / 60 / 60);
     s.TankVolume(slot) = static_cast<float>(litres / 1000);
@@ -67,8 +68,8 @@ TEST(TankModel, FaultsOnEmptySlotZeroVolumeAndBadSlot)
     EXPECT_EQ(faultOf([&] { f(*s, 0, 250); }), FaultKind::InvalidOperation);
 
     fillSlot(*s, 1, 1, 10, 250, 200); // volume falls: zero at t = -V0/(Qin-Qout)
-    const double empty = -double(s->StartVolume(1))
-        / (double(s->InflowRate(1)) - double(s->OutflowRate(1)));
+    const double empty
+        = -double(s->StartVolume(1)) / (double(s->InflowRate(1)) - double(s->OutflowRate(1)));
     EXPECT_EQ(faultOf([&] { f(*s, empty, 250); }), FaultKind::DivisionByZero);
 
     s->CurveSlot = 4;
@@ -163,7 +164,8 @@ TEST(RungeKutta, AccurateAgainstExactSolutions)
     // Rising volume: C0·(V0/V(t))^(Qin/(Qin-Qout)).
     fillSlot(*s, 0, 10, 100, 40, 10);
     const double qin = s->InflowRate(0), qout = s->OutflowRate(0), v0 = s->StartVolume(0);
-    auto exact = [&](double t) { return 40 * std::pow(v0 / (v0 + (qin - qout) * t), qin / (qin - qout)); };
+    auto exact
+        = [&](double t) { return 40 * std::pow(v0 / (v0 + (qin - qout) * t), qin / (qin - qout)); };
     auto errorWith = [&](std::int16_t steps) {
         RungeKutta(*s, 0, 3000, steps, 40);
         return std::fabs(s->ConcPoints(steps) - exact(3000));

@@ -1,16 +1,19 @@
-#include <cmath>
-
 #include "window_fixture.h"
+
+#include <cmath>
 
 using namespace tanvera;
 
 namespace {
 
-class TimeQuery : public WindowTest { };
-class MaxTimeEdit : public WindowTest { };
+class TimeQuery : public WindowTest
+{ };
+class MaxTimeEdit : public WindowTest
+{ };
 
-const char* ValidationMessage = "El Volumen, el Caudal, la apertura de la válvula y la Concentración "
-                                "inicial deben ser mayores que cero";
+const char* ValidationMessage
+    = "El Volumen, el Caudal, la apertura de la válvula y la Concentración "
+      "inicial deben ser mayores que cero";
 const char* ValveMessage = "La apertura de la válvula no puede ser mayor del 100%";
 const char* TimeMessage = "El tiempo debe ser mayor que 0";
 
@@ -46,7 +49,7 @@ TEST_F(TimeQuery, RoundsTheTimeHalfToEven)
 
     typeInto("Text2", "1000");
     typeInto("Text2", "-0.6");
-    EXPECT_EQ(messages.shown, std::vector<std::string> { TimeMessage });
+    EXPECT_EQ(messages.shown, std::vector<std::string> {TimeMessage});
     EXPECT_EQ(text("Label2"), "250,0000"); // from "-0.", the last time that passed
 }
 
@@ -71,7 +74,7 @@ TEST_F(TimeQuery, ValveLimitIsShownOnceAndTheQueryGoesOn)
     typeInto("Text1(4)", "150");
     EXPECT_EQ(text("Text1(6)"), "10,00"); // typing in box 4 changes nothing yet
     typeInto("Text2", "1000");
-    EXPECT_EQ(messages.shown, std::vector<std::string> { ValveMessage });
+    EXPECT_EQ(messages.shown, std::vector<std::string> {ValveMessage});
     EXPECT_EQ(text("Text1(4)"), "100");
     EXPECT_EQ(text("Label2"), "149,4643");
 }
@@ -125,7 +128,7 @@ TEST_F(MaxTimeEdit, RelabelsRescalesAndRecomputes)
 TEST_F(MaxTimeEdit, NonPositiveTimesBecomeATenThousandthOfASecond)
 {
     click("Command1");
-    for (const char* typed : { "", "0", "-", "-5" }) {
+    for (const char* typed : {"", "0", "-", "-5"}) {
         typeInto("Text1(3)", typed);
         EXPECT_EQ(state().MaxTime, 0.0001) << typed;
         EXPECT_EQ(text("Label5"), "= 0,00 h") << typed;
@@ -149,7 +152,8 @@ TEST_F(MaxTimeEdit, EachCurveIsRecomputedWithItsOwnParameters)
     typeInto("Text1(0)", "99"); // the boxes are not read again
     typeInto("Text1(3)", "10000");
     EXPECT_EQ(state().CurveSlot, 2);
-    EXPECT_EQ(text("Label4(1)"), "V = 2,7 (l) -- Q = 20 (l/h) -- Co = 100 (mol/m3) -- Ap.Valv = 100 (%)");
+    EXPECT_EQ(
+        text("Label4(1)"), "V = 2,7 (l) -- Q = 20 (l/h) -- Co = 100 (mol/m3) -- Ap.Valv = 100 (%)");
 
     // The same curves calculated directly over 10000 s.
     RecordingMessageBox otherMessages;
@@ -161,9 +165,10 @@ TEST_F(MaxTimeEdit, EachCurveIsRecomputedWithItsOwnParameters)
     other.findChild<QLineEdit*>("Text1(1)")->setText("20");
     other.findChild<QLineEdit*>("Text1(2)")->setText("100");
     QTest::mouseClick(other.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    for (long slot : { 0, 1 }) {
-        for (long step : { 1L, 2500L, 5000L })
-            EXPECT_EQ(state().ConcResults(slot, step), other.state().ConcResults(slot, step)) << slot << " " << step;
+    for (long slot : {0, 1}) {
+        for (long step : {1L, 2500L, 5000L})
+            EXPECT_EQ(state().ConcResults(slot, step), other.state().ConcResults(slot, step))
+                << slot << " " << step;
     }
 }
 

@@ -1,41 +1,49 @@
-#include <gtest/gtest.h>
-
 #include "runtime/fault.h"
 #include "runtime/numtext.h"
 
+#include <gtest/gtest.h>
+
 using namespace tanvera;
 
-struct ValRow {
+struct ValRow
+{
     const char* name;
     const char* text;
     double value;
 };
 
-class ValReads : public testing::TestWithParam<ValRow> { };
+class ValReads : public testing::TestWithParam<ValRow>
+{ };
 
-TEST_P(ValReads, Row) { EXPECT_EQ(Val(GetParam().text), GetParam().value) << GetParam().text; }
+TEST_P(ValReads, Row)
+{
+    EXPECT_EQ(Val(GetParam().text), GetParam().value) << GetParam().text;
+}
 
 INSTANTIATE_TEST_SUITE_P(Texts, ValReads,
-    testing::Values(ValRow { "empty", "", 0 }, ValRow { "loneMinus", "-", 0 },
-        ValRow { "lonePlus", "+", 0 }, ValRow { "letters", "abc", 0 },
-        ValRow { "leadingComma", ",5", 0 }, ValRow { "decimalCommaEnds", "12,5", 12 },
-        ValRow { "thousandsAndComma", "1.234.5", 1.234 }, ValRow { "exponent", "2e3", 2000 },
-        ValRow { "exponentUpperSigned", "2.5E-2", 0.025 },
-        ValRow { "exponentWithoutDigits", "7e", 7 }, ValRow { "exponentSignOnly", "7e+", 7 },
-        ValRow { "blanksInside", "1 0", 10 }, ValRow { "blanksEverywhere", " 2 45 7", 2457 },
-        ValRow { "tabsAndLineFeeds", "\t-\n3.5", -3.5 }, ValRow { "wordsAfter", "24 and 57", 24 },
-        ValRow { "commaAfterDigit", "3,5", 3 }, ValRow { "pointFirst", ".5", 0.5 },
-        ValRow { "signedPoint", "-.25", -0.25 }, ValRow { "lonePoint", ".", 0 },
-        ValRow { "doubleSign", "--5", 0 }, ValRow { "hex", "&H1F", 31 },
-        ValRow { "hexInteger", "&HFFFF", -1 }, ValRow { "hexLong", "&H10000", 65536 },
-        ValRow { "hexLongNegative", "&HFFFFFFFF", -1 }, ValRow { "octal", "&O17", 15 },
-        ValRow { "ampersandAlone", "&", 0 }, ValRow { "tinyUnderflows", "1e-400", 0 },
-        ValRow { "nonLatinEnds", "5\xC2\xB7" "3", 5 }, ValRow { "largest", "1.7976931348623157e308", 1.7976931348623157e308 }),
+    testing::Values(ValRow {"empty", "", 0}, ValRow {"loneMinus", "-", 0},
+        ValRow {"lonePlus", "+", 0}, ValRow {"letters", "abc", 0}, ValRow {"leadingComma", ",5", 0},
+        ValRow {"decimalCommaEnds", "12,5", 12}, ValRow {"thousandsAndComma", "1.234.5", 1.234},
+        ValRow {"exponent", "2e3", 2000}, ValRow {"exponentUpperSigned", "2.5E-2", 0.025},
+        ValRow {"exponentWithoutDigits", "7e", 7}, ValRow {"exponentSignOnly", "7e+", 7},
+        ValRow {"blanksInside", "1 0", 10}, ValRow {"blanksEverywhere", " 2 45 7", 2457},
+        ValRow {"tabsAndLineFeeds", "\t-\n3.5", -3.5}, ValRow {"wordsAfter", "24 and 57", 24},
+        ValRow {"commaAfterDigit", "3,5", 3}, ValRow {"pointFirst", ".5", 0.5},
+        ValRow {"signedPoint", "-.25", -0.25}, ValRow {"lonePoint", ".", 0},
+        ValRow {"doubleSign", "--5", 0}, ValRow {"hex", "&H1F", 31},
+        ValRow {"hexInteger", "&HFFFF", -1}, ValRow {"hexLong", "&H10000", 65536},
+        ValRow {"hexLongNegative", "&HFFFFFFFF", -1}, ValRow {"octal", "&O17", 15},
+        ValRow {"ampersandAlone", "&", 0}, ValRow {"tinyUnderflows", "1e-400", 0},
+        ValRow {"nonLatinEnds",
+            "5\xC2\xB7"
+            "3",
+            5},
+        ValRow {"largest", "1.7976931348623157e308", 1.7976931348623157e308}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Val, HugeValuesAreOverflowFaults)
 {
-    for (const char* text : { "1e400", "-1e400", "&H100000000" }) {
+    for (const char* text : {"1e400", "-1e400", "&H100000000"}) {
         try {
             Val(text);
             ADD_FAILURE() << text << " read without a fault";
@@ -55,18 +63,27 @@ TEST(Replace, EveryOccurrenceFromTheStart)
     EXPECT_EQ(Replace("aaa", "aa", "b"), "ba");
 }
 
-struct TextRow {
+struct TextRow
+{
     const char* name;
     char separator;
     std::string (*convert)(char);
     const char* expected;
 };
 
-class NumberText : public testing::TestWithParam<TextRow> { };
+class NumberText : public testing::TestWithParam<TextRow>
+{ };
 
-TEST_P(NumberText, Row) { EXPECT_EQ(GetParam().convert(GetParam().separator), GetParam().expected); }
+TEST_P(NumberText, Row)
+{
+    EXPECT_EQ(GetParam().convert(GetParam().separator), GetParam().expected);
+}
 
-#define ROW(name, sep, expr, text) TextRow { name, sep, [](char s) { return expr; }, text }
+#define ROW(name, sep, expr, text)                                                                 \
+    TextRow                                                                                        \
+    {                                                                                              \
+        name, sep, [](char s) { return expr; }, text                                               \
+    }
 
 INSTANTIATE_TEST_SUITE_P(Conversions, NumberText,
     testing::Values(ROW("singleFiveFour", '.', Str(5.4f, s), "5.4"),
@@ -75,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Conversions, NumberText,
         ROW("accumulatedTime", '.', Str(199.9999999999972, s), "199.999999999997"),
         ROW("accumulatedTimeComma", ',', Str(199.9999999999972, s), "199,999999999997"),
         ROW("scaleValue", '.', Str(4.050000000000001, s), "4.05"),
-        ROW("whole", ',', Str(20000.0, s), "20000"), ROW("negative", ',', Str(-1007.6, s), "-1007,6"),
+        ROW("whole", ',', Str(20000.0, s), "20000"),
+        ROW("negative", ',', Str(-1007.6, s), "-1007,6"),
         ROW("belowOne", ',', Str(0.375, s), "0,375"), ROW("negativeZero", '.', Str(-0.0, s), "0"),
         ROW("negativeZeroSingle", '.', Str(-0.0f, s), "0"),
         ROW("singleSevenDigits", '.', Str(10.0000001f, s), "10"),
@@ -83,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(Conversions, NumberText,
         ROW("twoDecimals", ',', Format(5.555555, Pattern::TwoDecimals, s), "5,56"),
         ROW("twoDecimalsPoint", '.', Format(10.0, Pattern::TwoDecimals, s), "10.00"),
         ROW("fourDecimals", '.', Format(0.5, Pattern::FourDecimals, s), "0.5000"),
-        ROW("fourDecimalsComma", ',', Format(149.4643097118221, Pattern::FourDecimals, s), "149,4643"),
+        ROW("fourDecimalsComma", ',', Format(149.4643097118221, Pattern::FourDecimals, s),
+            "149,4643"),
         ROW("hours", ',', Format(20000.0 / 60 / 60, Pattern::TwoDecimals, s), "5,56"),
         ROW("tinyNegativeNoSign", '.', Format(-0.001, Pattern::TwoDecimals, s), "0.00"),
         ROW("negativeKept", '.', Format(-2.5, Pattern::TwoDecimals, s), "-2.50"),
@@ -105,4 +124,7 @@ TEST(RoundOneDecimal, HalvesGoToEven)
     EXPECT_THROW(RoundOneDecimal(1e308), RuntimeFault);
 }
 
-TEST(Colour, ComponentsWeighted) { EXPECT_EQ(RGB(200, 200, 200), 200u + 256u * 200u + 65536u * 200u); }
+TEST(Colour, ComponentsWeighted)
+{
+    EXPECT_EQ(RGB(200, 200, 200), 200u + 256u * 200u + 65536u * 200u);
+}

@@ -4,7 +4,8 @@ using namespace tanvera;
 
 namespace {
 
-class Readout : public WindowTest { };
+class Readout : public WindowTest
+{ };
 
 } // namespace
 
@@ -36,9 +37,9 @@ TEST_F(Readout, ClearingEmptiesTheChartAndZeroesTheScale)
     EXPECT_TRUE(dots(Red).empty());
     EXPECT_TRUE(dots(Green).empty());
     EXPECT_TRUE(dots(Blue).empty());
-    for (const char* name : { "Line3(0)", "Line3(1)", "Line3(2)" })
+    for (const char* name : {"Line3(0)", "Line3(1)", "Line3(2)"})
         EXPECT_TRUE(control(name)->isHidden()) << name;
-    for (const char* name : { "Label4(0)", "Label4(1)", "Label4(2)" })
+    for (const char* name : {"Label4(0)", "Label4(1)", "Label4(2)"})
         EXPECT_EQ(text(name), "") << name;
     EXPECT_TRUE(hasText("250,0", 300, 1)); // the frame still shows the old scale
     EXPECT_EQ(text("Label6(0)"), before); // the readout keeps its text

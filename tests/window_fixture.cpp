@@ -27,7 +27,10 @@ void WindowTest::typeInto(const char* name, const QString& typed)
         QTest::keyClicks(edit, typed);
 }
 
-void WindowTest::click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+void WindowTest::click(const char* name)
+{
+    QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton);
+}
 
 void WindowTest::moveTo(float xTwips, float yTwips)
 {
@@ -38,8 +41,8 @@ void WindowTest::moveTo(float xTwips, float yTwips)
     QApplication::sendEvent(&picture(), &move);
 }
 
-void WindowTest::setParameters(const char* litres, const char* flow, const char* conc, const char* time,
-    const char* valve)
+void WindowTest::setParameters(
+    const char* litres, const char* flow, const char* conc, const char* time, const char* valve)
 {
     typeInto("Text1(0)", QString::fromUtf8(litres));
     typeInto("Text1(1)", QString::fromUtf8(flow));
@@ -48,8 +51,8 @@ void WindowTest::setParameters(const char* litres, const char* flow, const char*
     typeInto("Text1(4)", QString::fromUtf8(valve));
 }
 
-void WindowTest::calculate(const char* litres, const char* flow, const char* conc, const char* time,
-    const char* valve)
+void WindowTest::calculate(
+    const char* litres, const char* flow, const char* conc, const char* time, const char* valve)
 {
     setParameters(litres, flow, conc, time, valve);
     click("Command1");

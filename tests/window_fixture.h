@@ -2,6 +2,10 @@
 // clicking buttons and moving the pointer. Message boxes are recorded instead of shown.
 #pragma once
 
+#include "chart/picture2.h"
+#include "runtime/message_box.h"
+#include "ui/form1.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,13 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "chart/picture2.h"
-#include "runtime/message_box.h"
-#include "ui/form1.h"
-
 namespace tanvera {
 
-class RecordingMessageBox : public MessageBox {
+class RecordingMessageBox : public MessageBox
+{
 public:
     void show(const std::string& text) override
     {
@@ -30,15 +31,14 @@ public:
     std::function<void(const std::string&)> onShow;
 };
 
-class WindowTest : public testing::Test {
+class WindowTest : public testing::Test
+{
 protected:
     explicit WindowTest(char separator = ',')
         : window(std::make_unique<Form1>(separator, messages))
-    {
-    }
+    { }
 
-    template <typename T = QWidget>
-    T* control(const char* name) const
+    template <typename T = QWidget> T* control(const char* name) const
     {
         T* found = window->findChild<T*>(QString::fromUtf8(name));
         EXPECT_NE(found, nullptr) << name;
@@ -54,8 +54,10 @@ protected:
     void click(const char* name);
     void moveTo(float xTwips, float yTwips);
     // Types the parameters into boxes 0..4 without triggering anything but their own events.
-    void setParameters(const char* litres, const char* flow, const char* conc, const char* time, const char* valve);
-    void calculate(const char* litres, const char* flow, const char* conc, const char* time, const char* valve);
+    void setParameters(const char* litres, const char* flow, const char* conc, const char* time,
+        const char* valve);
+    void calculate(const char* litres, const char* flow, const char* conc, const char* time,
+        const char* valve);
 
     // The curve points drawn in one colour, in drawing order.
     std::vector<Picture2::Item> dots(std::uint32_t colour) const;

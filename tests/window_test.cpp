@@ -1,22 +1,23 @@
-#include <QGroupBox>
-#include <QSvgWidget>
-
 #include "chart/chart_frame.h"
 #include "runtime/numtext.h"
 #include "window_fixture.h"
+
+#include <QGroupBox>
+#include <QSvgWidget>
 
 using namespace tanvera;
 
 namespace {
 
-class CommaWindow : public WindowTest { };
+class CommaWindow : public WindowTest
+{ };
 
-class PointWindow : public WindowTest {
+class PointWindow : public WindowTest
+{
 protected:
     PointWindow()
         : WindowTest('.')
-    {
-    }
+    { }
 };
 
 } // namespace
@@ -29,9 +30,9 @@ TEST_F(CommaWindow, StartsWithSlotZeroReadAndAnEmptyChart)
     EXPECT_EQ(text("Label5"), "= 5,56 h");
     EXPECT_EQ(text("Label2"), "");
     EXPECT_EQ(text("Label6(0)"), "");
-    for (const char* legend : { "Label4(0)", "Label4(1)", "Label4(2)" })
+    for (const char* legend : {"Label4(0)", "Label4(1)", "Label4(2)"})
         EXPECT_EQ(text(legend), "") << legend;
-    for (const char* mark : { "Line3(0)", "Line3(1)", "Line3(2)" })
+    for (const char* mark : {"Line3(0)", "Line3(1)", "Line3(2)"})
         EXPECT_TRUE(control(mark)->isHidden()) << mark;
     EXPECT_TRUE(messages.shown.empty());
 
@@ -57,8 +58,10 @@ TEST_F(CommaWindow, FrameHasItsAxesGridAndScales)
     // Time axis, concentration axis, then the grey grid over them.
     EXPECT_EQ(items[0].kind, Kind::Line);
     EXPECT_TRUE(items[0].foreground);
-    EXPECT_EQ(std::tie(items[0].x1, items[0].y1, items[0].x2, items[0].y2), std::make_tuple(700.f, 4760.f, 6755.f, 4760.f));
-    EXPECT_EQ(std::tie(items[1].x1, items[1].y1, items[1].x2, items[1].y2), std::make_tuple(800.f, 4860.f, 800.f, 100.f));
+    EXPECT_EQ(std::tie(items[0].x1, items[0].y1, items[0].x2, items[0].y2),
+        std::make_tuple(700.f, 4760.f, 6755.f, 4760.f));
+    EXPECT_EQ(std::tie(items[1].x1, items[1].y1, items[1].x2, items[1].y2),
+        std::make_tuple(800.f, 4860.f, 800.f, 100.f));
     EXPECT_EQ(items[2].colour, RGB(200, 200, 200));
     EXPECT_EQ(items[2].y1, 1265.f); // a quarter of the plot height below the top line
     EXPECT_EQ(items[5].y1, 100.f); // top grid line
@@ -111,7 +114,7 @@ TEST_F(CommaWindow, ScaleFollowsTheTopValueAsShown)
 TEST(ChartMapping, MapsOffCentrePointsBothWays)
 {
     // Plot 5955 × 4660 twips from (800, 100) to (6755, 4760), 20000 s by 250 mol/m3.
-    const ChartMapping map { 6855, 5060, 800, 300, 20000, 250 };
+    const ChartMapping map {6855, 5060, 800, 300, 20000, 250};
     EXPECT_EQ(map.stepToX(0, 5000), 800.f);
     EXPECT_EQ(map.stepToX(1250, 5000), 2288.75f);
     EXPECT_EQ(map.stepToX(5000, 5000), 6755.f);
@@ -127,10 +130,10 @@ TEST(ChartMapping, MapsOffCentrePointsBothWays)
 
 TEST_F(CommaWindow, ControlsCarryTheirNamesAndCaptions)
 {
-    const char* boxes[][2] = { { "Text1(0)", "V (l):" }, { "Text1(1)", "Q1 (l/h):" },
-        { "Text1(2)", "Cjo (mol/m3):" }, { "Text1(3)", "t máximo (s):" },
-        { "Text1(4)", "Apertura válvula (%)" }, { "Text1(5)", "C1j (mol/m3):" },
-        { "Text1(6)", "Q2 (l/h):" }, { "Text2", "t (s)" } };
+    const char* boxes[][2]
+        = {{"Text1(0)", "V (l):"}, {"Text1(1)", "Q1 (l/h):"}, {"Text1(2)", "Cjo (mol/m3):"},
+            {"Text1(3)", "t máximo (s):"}, {"Text1(4)", "Apertura válvula (%)"},
+            {"Text1(5)", "C1j (mol/m3):"}, {"Text1(6)", "Q2 (l/h):"}, {"Text2", "t (s)"}};
     for (auto& [name, caption] : boxes)
         EXPECT_EQ(box(name)->accessibleName().toStdString(), caption) << name;
     EXPECT_EQ(control<QPushButton>("Command1")->text().toStdString(), "Calcular");
@@ -152,8 +155,8 @@ TEST_F(CommaWindow, TabVisitsBoxesAndButtonsInLayoutOrder)
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(QApplication::focusWidget(), box("Text1(0)"));
-    const char* order[] = { "Text1(1)", "Text1(2)", "Command1", "Command2", "Text1(3)", "Text2",
-        "Text1(4)", "Text1(5)", "Text1(6)", "Command3", "Text1(0)" };
+    const char* order[] = {"Text1(1)", "Text1(2)", "Command1", "Command2", "Text1(3)", "Text2",
+        "Text1(4)", "Text1(5)", "Text1(6)", "Command3", "Text1(0)"};
     for (const char* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), next);
@@ -173,9 +176,9 @@ TEST_F(CommaWindow, LockedBoxesIgnoreTypingAndKeysPressNoButton)
     EXPECT_EQ(changes, 0);
 
     int presses = 0;
-    for (const char* button : { "Command1", "Command2", "Command3" })
+    for (const char* button : {"Command1", "Command2", "Command3"})
         QObject::connect(control<QPushButton>(button), &QPushButton::clicked, [&] { ++presses; });
-    for (const char* name : { "Text1(0)", "Text1(3)", "Text2" }) {
+    for (const char* name : {"Text1(0)", "Text1(3)", "Text2"}) {
         QTest::keyClick(box(name), Qt::Key_Return);
         QTest::keyClick(box(name), Qt::Key_Enter);
         QTest::keyClick(box(name), Qt::Key_Escape);

@@ -7,31 +7,31 @@ namespace tanvera {
 
 namespace {
 
-    constexpr std::uint32_t GridGrey = RGB(200, 200, 200);
+constexpr std::uint32_t GridGrey = RGB(200, 200, 200);
 
-    void printAt(Picture2& picture, double x, double y, const std::string& text)
-    {
-        picture.setCurrentX(toSingle(x));
-        picture.setCurrentY(toSingle(y));
-        picture.Print(text);
-    }
+void printAt(Picture2& picture, double x, double y, const std::string& text)
+{
+    picture.setCurrentX(toSingle(x));
+    picture.setCurrentY(toSingle(y));
+    picture.Print(text);
+}
 
-    void printNumberAt(Picture2& picture, double x, double y, double value, char separator)
-    {
-        picture.setCurrentX(toSingle(x));
-        picture.setCurrentY(toSingle(y));
-        picture.PrintNumber(value, separator);
-    }
+void printNumberAt(Picture2& picture, double x, double y, double value, char separator)
+{
+    picture.setCurrentX(toSingle(x));
+    picture.setCurrentY(toSingle(y));
+    picture.PrintNumber(value, separator);
+}
 
-    void line(Picture2& picture, double x1, double y1, double x2, double y2)
-    {
-        picture.Line(toSingle(x1), toSingle(y1), toSingle(x2), toSingle(y2));
-    }
+void line(Picture2& picture, double x1, double y1, double x2, double y2)
+{
+    picture.Line(toSingle(x1), toSingle(y1), toSingle(x2), toSingle(y2));
+}
 
-    void greyLine(Picture2& picture, double x1, double y1, double x2, double y2)
-    {
-        picture.Line(toSingle(x1), toSingle(y1), toSingle(x2), toSingle(y2), GridGrey);
-    }
+void greyLine(Picture2& picture, double x1, double y1, double x2, double y2)
+{
+    picture.Line(toSingle(x1), toSingle(y1), toSingle(x2), toSingle(y2), GridGrey);
+}
 
 } // namespace
 
@@ -83,8 +83,8 @@ void DrawChartFrame(FormContext& form)
 
 ChartMapping ChartMapping::of(const ChartState& state, const Picture2& picture)
 {
-    return { picture.Width(), picture.Height(), state.PlotOffsetX, state.PlotOffsetY, state.MaxTime,
-        state.ConcAxisMax };
+    return {picture.Width(), picture.Height(), state.PlotOffsetX, state.PlotOffsetY, state.MaxTime,
+        state.ConcAxisMax};
 }
 
 float ChartMapping::stepToX(long j, long steps) const
@@ -95,8 +95,8 @@ float ChartMapping::stepToX(long j, long steps) const
 
 float ChartMapping::concToY(double conc) const
 {
-    const Dbl y = (Dbl(offsetY) - 100.0) + plotHeight() - (Dbl(H) - offsetY - 100.0) * conc / concAxisMax
-        - 100.0;
+    const Dbl y = (Dbl(offsetY) - 100.0) + plotHeight()
+        - (Dbl(H) - offsetY - 100.0) * conc / concAxisMax - 100.0;
     return toSingle(double(y));
 }
 

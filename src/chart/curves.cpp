@@ -8,19 +8,19 @@ namespace tanvera {
 
 namespace {
 
-    constexpr double PointRadius = 10;
+constexpr double PointRadius = 10;
 
-    std::uint32_t slotColour(long k)
-    {
-        static const FixedArray<std::uint32_t, 3> colours = [] {
-            FixedArray<std::uint32_t, 3> c;
-            c(0) = RGB(255, 0, 0);
-            c(1) = RGB(0, 255, 0);
-            c(2) = RGB(0, 0, 255);
-            return c;
-        }();
-        return colours(k);
-    }
+std::uint32_t slotColour(long k)
+{
+    static const FixedArray<std::uint32_t, 3> colours = [] {
+        FixedArray<std::uint32_t, 3> c;
+        c(0) = RGB(255, 0, 0);
+        c(1) = RGB(0, 255, 0);
+        c(2) = RGB(0, 0, 255);
+        return c;
+    }();
+    return colours(k);
+}
 
 } // namespace
 
@@ -28,9 +28,9 @@ std::string LegendText(const ChartState& s, long k, char sep)
 {
     const float litres = toSingle(double(Dbl(s.TankVolume(k)) * 1000.0));
     const float litresPerHour = toSingle(double(Dbl(s.InflowRate(k)) * 1000.0 * 60.0 * 60.0));
-    return "V = " + Str(litres, sep) + " (l) -- Q = " + Str(litresPerHour, sep) + " (l/h) -- Co = "
-        + Str(s.ConcResults(k, 0), sep) + " (mol/m3) -- Ap.Valv = " + Str(s.ValveOpening(k), sep)
-        + " (%)";
+    return "V = " + Str(litres, sep) + " (l) -- Q = " + Str(litresPerHour, sep)
+        + " (l/h) -- Co = " + Str(s.ConcResults(k, 0), sep)
+        + " (mol/m3) -- Ap.Valv = " + Str(s.ValveOpening(k), sep) + " (%)";
 }
 
 bool TankOverflows(const ChartState& s, long k, long j)
@@ -49,7 +49,8 @@ void PlotCurves(FormContext& form, long lastSlot)
         const long steps = s.StepCount;
         const std::uint32_t colour = slotColour(k);
         for (long j = 0; j <= steps; ++j) {
-            picture.Circle(map.stepToX(j, steps), map.concToY(s.ConcResults(k, j)), PointRadius, colour);
+            picture.Circle(
+                map.stepToX(j, steps), map.concToY(s.ConcResults(k, j)), PointRadius, colour);
             if (j == 0) {
                 form.Line3(k)->setVisible(true);
                 form.Label4(k)->setText(qText(LegendText(s, k, form.separator)));

@@ -1,9 +1,9 @@
 // Drawing the computed curves with their legends, and clearing the chart.
 #pragma once
 
-#include <string>
-
 #include "form_context.h"
+
+#include <string>
 
 namespace tanvera {
 

@@ -4,13 +4,13 @@
 // so that the chart, the inputs and the calculation can all take it.
 #pragma once
 
-#include <QLabel>
-#include <QLineEdit>
-
 #include "model/chart_state.h"
 #include "picture2.h"
 #include "runtime/fixed_array.h"
 #include "runtime/message_box.h"
+
+#include <QLabel>
+#include <QLineEdit>
 
 namespace tanvera {
 
@@ -31,6 +31,9 @@ struct FormContext
 };
 
 // Shows a UTF-8 text in a label or a box.
-inline QString qText(const std::string& text) { return QString::fromStdString(text); }
+inline QString qText(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 } // namespace tanvera

@@ -1,20 +1,23 @@
 #include "picture2.h"
 
+#include "runtime/numtext.h"
+#include "twips.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-
-#include "runtime/numtext.h"
-#include "twips.h"
 
 namespace tanvera {
 
 namespace {
 
-    QColor toQColor(std::uint32_t rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+QColor toQColor(std::uint32_t rgb)
+{
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
 
-    // A curve point: radius 10 twips is less than a pixel, so it is drawn as a round dot.
-    constexpr double DotDiameterTwips = 20;
+// A curve point: radius 10 twips is less than a pixel, so it is drawn as a round dot.
+constexpr double DotDiameterTwips = 20;
 
 } // namespace
 
@@ -37,22 +40,22 @@ void Picture2::Cls()
 
 void Picture2::Line(float x1, float y1, float x2, float y2)
 {
-    append({ Item::Kind::Line, x1, y1, x2, y2, 0, true, {} });
+    append({Item::Kind::Line, x1, y1, x2, y2, 0, true, {}});
 }
 
 void Picture2::Line(float x1, float y1, float x2, float y2, std::uint32_t colour)
 {
-    append({ Item::Kind::Line, x1, y1, x2, y2, colour, false, {} });
+    append({Item::Kind::Line, x1, y1, x2, y2, colour, false, {}});
 }
 
 void Picture2::Circle(float x, float y, float radius, std::uint32_t colour)
 {
-    append({ Item::Kind::Circle, x, y, radius, 0, colour, false, {} });
+    append({Item::Kind::Circle, x, y, radius, 0, colour, false, {}});
 }
 
 void Picture2::Print(const std::string& text)
 {
-    append({ Item::Kind::Text, m_currentX, m_currentY, 0, 0, 0, true, text });
+    append({Item::Kind::Text, m_currentX, m_currentY, 0, 0, 0, true, text});
 }
 
 void Picture2::PrintNumber(double value, char separator)
@@ -84,8 +87,9 @@ void Picture2::requestRepaint()
 
 bool Picture2::hasCircleOf(std::uint32_t colour) const
 {
-    return std::any_of(m_items.begin(), m_items.end(),
-        [colour](const Item& item) { return item.kind == Item::Kind::Circle && item.colour == colour; });
+    return std::any_of(m_items.begin(), m_items.end(), [colour](const Item& item) {
+        return item.kind == Item::Kind::Circle && item.colour == colour;
+    });
 }
 
 const QImage& Picture2::renderedImage()

@@ -12,11 +12,13 @@
 
 namespace tanvera {
 
-class Picture2 : public QWidget {
+class Picture2 : public QWidget
+{
     Q_OBJECT
 
 public:
-    struct Item {
+    struct Item
+    {
         enum class Kind { Line, Circle, Text };
         Kind kind;
         float x1, y1, x2, y2; // a line's ends; a circle's centre and radius in x2; a text's corner

@@ -15,6 +15,9 @@ void Picture2_MouseMove(FormContext& form, float X, float Y)
     form.Label6->setText(qText(Str(t, form.separator) + " , " + Str(C, form.separator)));
 }
 
-void Command2_Click(FormContext& form) { ClearChart(form); }
+void Command2_Click(FormContext& form)
+{
+    ClearChart(form);
+}
 
 } // namespace tanvera

@@ -10,16 +10,22 @@ namespace tanvera {
 constexpr double TwipsPerPixel = 14;
 constexpr double TwipsPerPoint = 20;
 
-inline int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+inline int twipsToPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
 
 // Rounds both edges, so neighbouring controls never overlap or leave gaps by rounding.
 inline QRect twipsRect(double left, double top, double width, double height)
 {
     const int x = twipsToPixels(left), y = twipsToPixels(top);
-    return { x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y };
+    return {x, y, twipsToPixels(left + width) - x, twipsToPixels(top + height) - y};
 }
 
 // A font size in points as a pixel size through twips, independent of the screen's font dpi.
-inline double pointsToPixels(double points) { return points * TwipsPerPoint / TwipsPerPixel; }
+inline double pointsToPixels(double points)
+{
+    return points * TwipsPerPoint / TwipsPerPixel;
+}
 
 } // namespace tanvera

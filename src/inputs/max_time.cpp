@@ -11,7 +11,7 @@ namespace tanvera {
 
 namespace {
 
-    constexpr double SubstituteMaxTime = 0.0001; // s, for a maximum time that is not positive
+constexpr double SubstituteMaxTime = 0.0001; // s, for a maximum time that is not positive
 
 } // namespace
 

@@ -1,9 +1,9 @@
 // The live reaction to an edit of a parameter box: only the maximum time has one.
 #pragma once
 
-#include <cstdint>
-
 #include "chart/form_context.h"
+
+#include <cstdint>
 
 namespace tanvera {
 

@@ -7,17 +7,20 @@ namespace tanvera {
 
 namespace {
 
-    double boxValue(const FormContext& form, long index) { return Val(form.Text1(index)->text().toStdString()); }
+double boxValue(const FormContext& form, long index)
+{
+    return Val(form.Text1(index)->text().toStdString());
+}
 
-    // OutflowRate from the valve opening and the feed, shown in l/h in box 6.
-    void DeriveOutflow(FormContext& form)
-    {
-        ChartState& s = form.state;
-        const long slot = s.CurveSlot;
-        s.OutflowRate(slot) = toSingle(double(Dbl(s.ValveOpening(slot)) * s.InflowRate(slot) / 100.0));
-        const float litresPerHour = toSingle(double(Dbl(s.OutflowRate(slot)) * 1000.0 * 60.0 * 60.0));
-        form.Text1(6)->setText(qText(Format(litresPerHour, Pattern::TwoDecimals, form.separator)));
-    }
+// OutflowRate from the valve opening and the feed, shown in l/h in box 6.
+void DeriveOutflow(FormContext& form)
+{
+    ChartState& s = form.state;
+    const long slot = s.CurveSlot;
+    s.OutflowRate(slot) = toSingle(double(Dbl(s.ValveOpening(slot)) * s.InflowRate(slot) / 100.0));
+    const float litresPerHour = toSingle(double(Dbl(s.OutflowRate(slot)) * 1000.0 * 60.0 * 60.0));
+    form.Text1(6)->setText(qText(Format(litresPerHour, Pattern::TwoDecimals, form.separator)));
+}
 
 } // namespace
 

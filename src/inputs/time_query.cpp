@@ -10,18 +10,19 @@ namespace tanvera {
 
 namespace {
 
-    constexpr std::int16_t QuerySteps = 1000;
+constexpr std::int16_t QuerySteps = 1000;
 
-    // Whole seconds, halves to even, as a 32-bit number.
-    std::int32_t queryTime(const QLineEdit* box)
-    {
-        const double typed = Val(box->text().toStdString());
-        try {
-            return toWhole<std::int32_t>(typed);
-        } catch (const RuntimeFault& fault) {
-            throw RuntimeFault(fault.kind(), "El tiempo de la consulta está fuera del intervalo admitido.");
-        }
+// Whole seconds, halves to even, as a 32-bit number.
+std::int32_t queryTime(const QLineEdit* box)
+{
+    const double typed = Val(box->text().toStdString());
+    try {
+        return toWhole<std::int32_t>(typed);
+    } catch (const RuntimeFault& fault) {
+        throw RuntimeFault(
+            fault.kind(), "El tiempo de la consulta está fuera del intervalo admitido.");
     }
+}
 
 } // namespace
 

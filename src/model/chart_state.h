@@ -2,10 +2,10 @@
 // index ranges are those of the program's data module; every number is zero at start.
 #pragma once
 
+#include "runtime/fixed_array.h"
+
 #include <cstdint>
 #include <optional>
-
-#include "runtime/fixed_array.h"
 
 namespace tanvera {
 
@@ -13,8 +13,7 @@ constexpr long SlotCount = 4; // curve slots 0..3; slot 3 only receives paramete
 constexpr long MaxStep = 10000; // last row of the integrator's tables
 constexpr long MaxResultStep = 1000000; // last row of the results table
 
-template <typename T>
-using SlotArray = FixedArray<T, SlotCount>;
+template <typename T> using SlotArray = FixedArray<T, SlotCount>;
 using StepArray = FixedArray<double, MaxStep + 1>;
 using ResultTable = FixedTable<double, SlotCount, MaxResultStep + 1>;
 

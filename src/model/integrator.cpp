@@ -7,91 +7,94 @@ namespace tanvera {
 
 namespace {
 
-    // The formulas below are written once and instantiated twice: with plain doubles for speed,
-    // and with checked doubles (Dbl) to name the exact fault. Plain arithmetic lets an overflow
-    // or a division by zero run on as an infinity or a NaN; the few places where one could
-    // vanish again (a finite number divided by an infinite volume) are tested, and every step's
-    // result is tested, so a step that went wrong is computed again with checks. IEEE arithmetic
-    // is deterministic, so the second computation meets the same fault at the same operation.
-    struct UncheckedStepFailed { };
+// The formulas below are written once and instantiated twice: with plain doubles for speed,
+// and with checked doubles (Dbl) to name the exact fault. Plain arithmetic lets an overflow
+// or a division by zero run on as an infinity or a NaN; the few places where one could
+// vanish again (a finite number divided by an infinite volume) are tested, and every step's
+// result is tested, so a step that went wrong is computed again with checks. IEEE arithmetic
+// is deterministic, so the second computation meets the same fault at the same operation.
+struct UncheckedStepFailed
+{ };
 
-    inline void requireFinite(double value)
-    {
-        if (!std::isfinite(value))
-            throw UncheckedStepFailed {};
+inline void requireFinite(double value)
+{
+    if (!std::isfinite(value))
+        throw UncheckedStepFailed {};
+}
+inline void requireFinite(Dbl) { }
+
+// What the model takes from a slot; a run reads it once, since nothing changes it meanwhile.
+struct Tank
+{
+    double Qin, Qout, V0, F;
+};
+
+Tank tankOf(const ChartState& state)
+{
+    const long s = state.CurveSlot;
+    return {state.InflowRate(s), state.OutflowRate(s), state.StartVolume(s),
+        static_cast<float>(state.FeedConc)};
+}
+
+template <typename Num> Num rate(const Tank& tank, Num t, Num Y)
+{
+    const Num Qin = tank.Qin, Qout = tank.Qout, V0 = tank.V0, F = tank.F;
+
+    // The expanded form, in this order, fixes the rounding of the result.
+    const Num p = F * Qin;
+    const Num q = p + (-Y) * Qout;
+    const Num d = Qin - Qout;
+    const Num numerator = q - d * Y;
+    const Num volume = (Qin * t - Qout * t) + V0;
+    requireFinite(volume);
+    const Num result = numerator / volume;
+    requireFinite(result);
+    return result;
+}
+
+template <typename Num> void step(const Tank& tank, Num h, Num& t, Num& Y)
+{
+    const Num k1 = h * rate(tank, t, Y); // k1 = h·f(t, Y)
+    const Num k2 = h * rate(tank, t + h / 2.0, Y + k1 / 2.0); // k2 = h·f(t + h/2, Y + k1/2)
+    const Num k3 = h * rate(tank, t + h / 2.0, Y + k2 / 2.0); // k3 = h·f(t + h/2, Y + k2/2)
+    const Num k4 = h * rate(tank, t + h, Y + k3); // k4 = h·f(t + h, Y + k3)
+    const Num sixth = 1.0 / 6.0;
+    Y = Y + sixth * (((k1 + 2.0 * k2) + 2.0 * k3) + k4);
+    t = t + h;
+    requireFinite(Y);
+    requireFinite(t);
+}
+
+// Why a run stopped, for the user: a volume that reached zero, or a run that blew up.
+std::string stopHint(FaultKind kind, double t)
+{
+    const std::string at = Str(t, '.') + " s";
+    if (kind == FaultKind::Overflow)
+        return "La integración se volvió inestable cerca de t = " + at
+            + ": pruebe con un tiempo máximo menor o un volumen mayor.";
+    return "El volumen de líquido del depósito llega a cero cerca de t = " + at + ".";
+}
+
+// The step again with every operation checked; it raises the fault the plain step met.
+[[noreturn]] void raiseStepFault(const Tank& tank, double h, double t, double Y)
+{
+    try {
+        Dbl checkedT = t, checkedY = Y;
+        step<Dbl>(tank, h, checkedT, checkedY);
+    } catch (const RuntimeFault& fault) {
+        if (fault.kind() == FaultKind::IndexOutOfRange)
+            throw;
+        throw RuntimeFault(fault.kind(), stopHint(fault.kind(), t));
     }
-    inline void requireFinite(Dbl) { }
-
-    // What the model takes from a slot; a run reads it once, since nothing changes it meanwhile.
-    struct Tank {
-        double Qin, Qout, V0, F;
-    };
-
-    Tank tankOf(const ChartState& state)
-    {
-        const long s = state.CurveSlot;
-        return { state.InflowRate(s), state.OutflowRate(s), state.StartVolume(s),
-            static_cast<float>(state.FeedConc) };
-    }
-
-    template <typename Num>
-    Num rate(const Tank& tank, Num t, Num Y)
-    {
-        const Num Qin = tank.Qin, Qout = tank.Qout, V0 = tank.V0, F = tank.F;
-
-        // The expanded form, in this order, fixes the rounding of the result.
-        const Num p = F * Qin;
-        const Num q = p + (-Y) * Qout;
-        const Num d = Qin - Qout;
-        const Num numerator = q - d * Y;
-        const Num volume = (Qin * t - Qout * t) + V0;
-        requireFinite(volume);
-        const Num result = numerator / volume;
-        requireFinite(result);
-        return result;
-    }
-
-    template <typename Num>
-    void step(const Tank& tank, Num h, Num& t, Num& Y)
-    {
-        const Num k1 = h * rate(tank, t, Y); // k1 = h·f(t, Y)
-        const Num k2 = h * rate(tank, t + h / 2.0, Y + k1 / 2.0); // k2 = h·f(t + h/2, Y + k1/2)
-        const Num k3 = h * rate(tank, t + h / 2.0, Y + k2 / 2.0); // k3 = h·f(t + h/2, Y + k2/2)
-        const Num k4 = h * rate(tank, t + h, Y + k3); // k4 = h·f(t + h, Y + k3)
-        const Num sixth = 1.0 / 6.0;
-        Y = Y + sixth * (((k1 + 2.0 * k2) + 2.0 * k3) + k4);
-        t = t + h;
-        requireFinite(Y);
-        requireFinite(t);
-    }
-
-    // Why a run stopped, for the user: a volume that reached zero, or a run that blew up.
-    std::string stopHint(FaultKind kind, double t)
-    {
-        const std::string at = Str(t, '.') + " s";
-        if (kind == FaultKind::Overflow)
-            return "La integración se volvió inestable cerca de t = " + at
-                + ": pruebe con un tiempo máximo menor o un volumen mayor.";
-        return "El volumen de líquido del depósito llega a cero cerca de t = " + at + ".";
-    }
-
-    // The step again with every operation checked; it raises the fault the plain step met.
-    [[noreturn]] void raiseStepFault(const Tank& tank, double h, double t, double Y)
-    {
-        try {
-            Dbl checkedT = t, checkedY = Y;
-            step<Dbl>(tank, h, checkedT, checkedY);
-        } catch (const RuntimeFault& fault) {
-            if (fault.kind() == FaultKind::IndexOutOfRange)
-                throw;
-            throw RuntimeFault(fault.kind(), stopHint(fault.kind(), t));
-        }
-        throw RuntimeFault(FaultKind::Overflow, stopHint(FaultKind::Overflow, t));
-    }
+    throw RuntimeFault(FaultKind::Overflow, stopHint(FaultKind::Overflow, t));
+}
 
 } // namespace
 
-double f(const ChartState& state, double t, double Y) { return double(rate<Dbl>(tankOf(state), Dbl(t), Dbl(Y))); }
+double f(const ChartState& state, double t, double Y)
+{
+    return double(rate<Dbl>(tankOf(state), Dbl(t), Dbl(Y)));
+}
 
 void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0)
 {

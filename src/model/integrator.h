@@ -1,9 +1,9 @@
 // The tank model and its fixed-step Runge-Kutta integrator.
 #pragma once
 
-#include <cstdint>
-
 #include "chart_state.h"
+
+#include <cstdint>
 
 namespace tanvera {
 

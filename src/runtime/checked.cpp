@@ -1,10 +1,17 @@
 #include "checked.h"
+
 #include "fixed_array.h"
 
 namespace tanvera {
 
-void raiseFault(FaultKind kind) { throw RuntimeFault(kind); }
+void raiseFault(FaultKind kind)
+{
+    throw RuntimeFault(kind);
+}
 
-void raiseIndexFault() { throw RuntimeFault(FaultKind::IndexOutOfRange); }
+void raiseIndexFault()
+{
+    throw RuntimeFault(FaultKind::IndexOutOfRange);
+}
 
 } // namespace tanvera

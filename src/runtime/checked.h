@@ -3,11 +3,11 @@
 // floating-point environment is not reliable for this, so each result is tested explicitly.
 #pragma once
 
+#include "fault.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
-
-#include "fault.h"
 
 namespace tanvera {
 
@@ -24,12 +24,12 @@ inline double checkFinite(double result)
 
 // A Double whose every operation is checked. Expressions written with it keep their order of
 // evaluation and round each operation on its own, exactly as plain double arithmetic would.
-class Dbl {
+class Dbl
+{
 public:
     constexpr Dbl(double value = 0.0)
         : m_value(value)
-    {
-    }
+    { }
     constexpr double value() const { return m_value; }
     constexpr explicit operator double() const { return m_value; }
 
@@ -64,8 +64,7 @@ inline float toSingle(double value)
 
 // Converts to a whole number the way the platform did: half to even, and an overflow when the
 // rounded value does not fit the target type.
-template <typename Int>
-Int toWhole(double value)
+template <typename Int> Int toWhole(double value)
 {
     const double rounded = std::nearbyint(value);
     if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min())

@@ -21,8 +21,7 @@ RuntimeFault::RuntimeFault(FaultKind kind, std::string hint)
     : std::runtime_error(faultName(kind))
     , m_kind(kind)
     , m_hint(std::move(hint))
-{
-}
+{ }
 
 std::string faultMessage(const RuntimeFault& fault)
 {

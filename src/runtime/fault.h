@@ -17,7 +17,8 @@ enum class FaultKind {
 // The Spanish name of a fault, as the user reads it.
 const char* faultName(FaultKind kind);
 
-class RuntimeFault : public std::runtime_error {
+class RuntimeFault : public std::runtime_error
+{
 public:
     explicit RuntimeFault(FaultKind kind, std::string hint = {});
 

@@ -2,12 +2,12 @@
 // outside the declared range is the run-time bounds fault, never a stray memory access.
 #pragma once
 
+#include "fault.h"
+
 #include <array>
 #include <cstdlib>
 #include <memory>
 #include <new>
-
-#include "fault.h"
 
 namespace tanvera {
 
@@ -20,8 +20,8 @@ inline void checkIndex(long index, long size)
 }
 
 // Indices 0..Size-1.
-template <typename T, long Size>
-class FixedArray {
+template <typename T, long Size> class FixedArray
+{
 public:
     T& operator()(long index)
     {
@@ -41,8 +41,8 @@ private:
 
 // Rows × Cols numbers, zero at start. The storage comes from calloc so that pages never written
 // are never touched: a large table costs memory only where it holds data.
-template <typename T, long Rows, long Cols>
-class FixedTable {
+template <typename T, long Rows, long Cols> class FixedTable
+{
 public:
     FixedTable()
         : m_items(static_cast<T*>(std::calloc(static_cast<std::size_t>(Rows * Cols), sizeof(T))))
@@ -65,7 +65,8 @@ public:
     }
 
 private:
-    struct Free {
+    struct Free
+    {
         void operator()(T* items) const { std::free(items); }
     };
     std::unique_ptr<T[], Free> m_items;

@@ -6,7 +6,8 @@
 
 namespace tanvera {
 
-class MessageBox {
+class MessageBox
+{
 public:
     virtual ~MessageBox() = default;
     // Shows the text (UTF-8) and returns once the user has closed the box.

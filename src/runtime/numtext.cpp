@@ -1,134 +1,139 @@
 #include "numtext.h"
 
+#include "checked.h"
+
 #include <charconv>
 #include <clocale>
 #include <cstdlib>
 #include <locale.h>
 
-#include "checked.h"
-
 namespace tanvera {
 
 namespace {
 
-    bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-    bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-    // The text with its blanks, tabs and line feeds removed: they are skipped anywhere.
-    std::string withoutBlanks(std::string_view text)
-    {
-        std::string kept;
-        kept.reserve(text.size());
-        for (char c : text) {
-            if (!isBlank(c))
-                kept += c;
-        }
-        return kept;
+// The text with its blanks, tabs and line feeds removed: they are skipped anywhere.
+std::string withoutBlanks(std::string_view text)
+{
+    std::string kept;
+    kept.reserve(text.size());
+    for (char c : text) {
+        if (!isBlank(c))
+            kept += c;
     }
+    return kept;
+}
 
-    int digitValue(char c, int base)
-    {
-        int value = -1;
-        if (isDigit(c))
-            value = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            value = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            value = c - 'A' + 10;
-        return value < base ? value : -1;
-    }
+int digitValue(char c, int base)
+{
+    int value = -1;
+    if (isDigit(c))
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    return value < base ? value : -1;
+}
 
-    // "&H…" and "&O…": a whole number that fits 16 bits reads as a signed Integer, one that fits
-    // 32 bits as a signed Long, so "&HFFFF" is -1 as on the original platform.
-    double readRadix(std::string_view digits, int base)
-    {
-        std::uint64_t value = 0;
-        for (char c : digits) {
-            const int digit = digitValue(c, base);
-            if (digit < 0)
-                break;
-            value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
-            if (value > 0xFFFFFFFFu)
-                throw RuntimeFault(FaultKind::Overflow, "El número escrito es demasiado grande.");
-        }
-        if (value <= 0xFFFFu)
-            return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+// "&H…" and "&O…": a whole number that fits 16 bits reads as a signed Integer, one that fits
+// 32 bits as a signed Long, so "&HFFFF" is -1 as on the original platform.
+double readRadix(std::string_view digits, int base)
+{
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        const int digit = digitValue(c, base);
+        if (digit < 0)
+            break;
+        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+        if (value > 0xFFFFFFFFu)
+            throw RuntimeFault(FaultKind::Overflow, "El número escrito es demasiado grande.");
     }
+    if (value <= 0xFFFFu)
+        return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
 
-    std::size_t skipDigits(const std::string& s, std::size_t pos)
-    {
-        while (pos < s.size() && isDigit(s[pos]))
-            ++pos;
-        return pos;
-    }
+std::size_t skipDigits(const std::string& s, std::size_t pos)
+{
+    while (pos < s.size() && isDigit(s[pos]))
+        ++pos;
+    return pos;
+}
 
-    // Length of the longest prefix that forms a decimal number: sign, digits with at most one
-    // point, and an exponent only when digits follow it. Zero when no digit is there.
-    std::size_t decimalPrefix(const std::string& s)
-    {
-        std::size_t pos = 0;
-        if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
-            ++pos;
-        const std::size_t intStart = pos;
-        pos = skipDigits(s, pos);
-        std::size_t digits = pos - intStart;
-        if (pos < s.size() && s[pos] == '.') {
-            const std::size_t fracStart = pos + 1;
-            const std::size_t fracEnd = skipDigits(s, fracStart);
-            digits += fracEnd - fracStart;
-            pos = fracEnd;
-        }
-        if (digits == 0)
-            return 0;
-        if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
-            std::size_t exp = pos + 1;
-            if (exp < s.size() && (s[exp] == '+' || s[exp] == '-'))
-                ++exp;
-            const std::size_t expEnd = skipDigits(s, exp);
-            if (expEnd > exp)
-                pos = expEnd;
-        }
-        return pos;
+// Length of the longest prefix that forms a decimal number: sign, digits with at most one
+// point, and an exponent only when digits follow it. Zero when no digit is there.
+std::size_t decimalPrefix(const std::string& s)
+{
+    std::size_t pos = 0;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
+        ++pos;
+    const std::size_t intStart = pos;
+    pos = skipDigits(s, pos);
+    std::size_t digits = pos - intStart;
+    if (pos < s.size() && s[pos] == '.') {
+        const std::size_t fracStart = pos + 1;
+        const std::size_t fracEnd = skipDigits(s, fracStart);
+        digits += fracEnd - fracStart;
+        pos = fracEnd;
     }
+    if (digits == 0)
+        return 0;
+    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
+        std::size_t exp = pos + 1;
+        if (exp < s.size() && (s[exp] == '+' || s[exp] == '-'))
+            ++exp;
+        const std::size_t expEnd = skipDigits(s, exp);
+        if (expEnd > exp)
+            pos = expEnd;
+    }
+    return pos;
+}
 
-    // strtod in the "C" locale, whatever LC_NUMERIC says.
-    double parseDecimal(const std::string& number)
-    {
-        static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t {});
-        return strtod_l(number.c_str(), nullptr, cLocale);
-    }
+// strtod in the "C" locale, whatever LC_NUMERIC says.
+double parseDecimal(const std::string& number)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t {});
+    return strtod_l(number.c_str(), nullptr, cLocale);
+}
 
-    std::string withSeparator(std::string text, char separator)
-    {
-        for (char& c : text) {
-            if (c == '.')
-                c = separator;
-            else if (c == 'e')
-                c = 'E';
-        }
-        return text;
+std::string withSeparator(std::string text, char separator)
+{
+    for (char& c : text) {
+        if (c == '.')
+            c = separator;
+        else if (c == 'e')
+            c = 'E';
     }
+    return text;
+}
 
-    template <typename T>
-    std::string general(T value, int digits, char separator)
-    {
-        if (value == 0)
-            return "0"; // also for a negative zero
-        char buffer[64];
-        const auto result
-            = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
-        return withSeparator(std::string(buffer, result.ptr), separator);
-    }
+template <typename T> std::string general(T value, int digits, char separator)
+{
+    if (value == 0)
+        return "0"; // also for a negative zero
+    char buffer[64];
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    return withSeparator(std::string(buffer, result.ptr), separator);
+}
 
-    bool allZeroDigits(const std::string& text)
-    {
-        for (char c : text) {
-            if (isDigit(c) && c != '0')
-                return false;
-        }
-        return true;
+bool allZeroDigits(const std::string& text)
+{
+    for (char c : text) {
+        if (isDigit(c) && c != '0')
+            return false;
     }
+    return true;
+}
 
 } // namespace
 
@@ -166,16 +171,24 @@ std::string Replace(std::string_view text, std::string_view from, std::string_vi
     return result;
 }
 
-std::string Str(float value, char separator) { return general(value, 7, separator); }
+std::string Str(float value, char separator)
+{
+    return general(value, 7, separator);
+}
 
-std::string Str(double value, char separator) { return general(value, 15, separator); }
+std::string Str(double value, char separator)
+{
+    return general(value, 15, separator);
+}
 
 std::string Format(double value, Pattern pattern, char separator)
 {
-    const int decimals = pattern == Pattern::FourDecimals ? 4 : pattern == Pattern::TwoDecimals ? 2 : 1;
+    const int decimals = pattern == Pattern::FourDecimals ? 4
+        : pattern == Pattern::TwoDecimals                 ? 2
+                                                          : 1;
     std::string buffer(32 + 310, '\0');
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-        std::chars_format::fixed, decimals);
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
     std::string text(buffer.data(), result.ptr);
     // A value that rounds to zero shows no sign.
     if (text[0] == '-' && allZeroDigits(text))

@@ -4,14 +4,13 @@
 
 namespace tanvera {
 
-template <typename T>
-class ScopedRestore {
+template <typename T> class ScopedRestore
+{
 public:
     explicit ScopedRestore(T& variable)
         : m_variable(variable)
         , m_saved(variable)
-    {
-    }
+    { }
     ~ScopedRestore() { m_variable = m_saved; }
     ScopedRestore(const ScopedRestore&) = delete;
     ScopedRestore& operator=(const ScopedRestore&) = delete;

@@ -1,14 +1,5 @@
 #include "form1.h"
 
-#include <QGroupBox>
-#include <QIcon>
-#include <QPushButton>
-#include <QSvgWidget>
-#include <algorithm>
-#include <map>
-#include <string>
-#include <vector>
-
 #include "calc/calculate.h"
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
@@ -21,99 +12,118 @@
 #include "line_control.h"
 #include "runtime/fault.h"
 
+#include <QGroupBox>
+#include <QIcon>
+#include <QPushButton>
+#include <QSvgWidget>
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
 // The pictures are compiled into the static library, whose resources must be registered by hand.
-static void registerAssets() { Q_INIT_RESOURCE(assets); }
+static void registerAssets()
+{
+    Q_INIT_RESOURCE(assets);
+}
 
 namespace tanvera {
 
 namespace {
 
-    QFont fontFor(FontKind kind)
-    {
-        double points = 8; // the window's user-interface font
-        if (kind == FontKind::SansSerif11)
-            points = 11.41;
-        else if (kind == FontKind::SansSerif9)
-            points = 9.27;
-        else if (kind == FontKind::Arial8)
-            points = 8.56;
-        // Liberation Sans has the metrics of Arial, and sets the narrow captions as intended.
-        QFont font;
-        font.setFamilies({ QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-            QStringLiteral("DejaVu Sans") });
-        font.setPixelSize(static_cast<int>(std::lround(pointsToPixels(points))));
-        return font;
-    }
+QFont fontFor(FontKind kind)
+{
+    double points = 8; // the window's user-interface font
+    if (kind == FontKind::SansSerif11)
+        points = 11.41;
+    else if (kind == FontKind::SansSerif9)
+        points = 9.27;
+    else if (kind == FontKind::Arial8)
+        points = 8.56;
+    // Liberation Sans has the metrics of Arial, and sets the narrow captions as intended.
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+        QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(static_cast<int>(std::lround(pointsToPixels(points))));
+    return font;
+}
 
-    QRect placeOf(const ControlSpec& spec) { return twipsRect(spec.left, spec.top, spec.width, spec.height); }
+QRect placeOf(const ControlSpec& spec)
+{
+    return twipsRect(spec.left, spec.top, spec.width, spec.height);
+}
 
-    QWidget* makeTextBox(const ControlSpec& spec, QWidget* parent)
-    {
-        auto* box = new QLineEdit(QString::fromUtf8(spec.text), parent);
-        if (spec.flags & Centred)
-            box->setAlignment(Qt::AlignCenter);
-        if (spec.flags & Locked) {
-            box->setReadOnly(true);
-            QPalette palette = box->palette();
-            palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
-            box->setPalette(palette);
-        }
-        box->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-        return box;
+QWidget* makeTextBox(const ControlSpec& spec, QWidget* parent)
+{
+    auto* box = new QLineEdit(QString::fromUtf8(spec.text), parent);
+    if (spec.flags & Centred)
+        box->setAlignment(Qt::AlignCenter);
+    if (spec.flags & Locked) {
+        box->setReadOnly(true);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
+        box->setPalette(palette);
     }
+    box->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+    return box;
+}
 
-    QWidget* makeLabel(const ControlSpec& spec, QWidget* parent)
-    {
-        auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
-        label->setAlignment((spec.flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-        label->setWordWrap(spec.flags & WordWrap);
-        label->setAutoFillBackground(spec.flags & Opaque);
-        if (spec.flags & Bordered)
-            label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        label->setAccessibleName(label->text());
-        return label;
-    }
+QWidget* makeLabel(const ControlSpec& spec, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+    label->setAlignment(
+        (spec.flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    label->setWordWrap(spec.flags & WordWrap);
+    label->setAutoFillBackground(spec.flags & Opaque);
+    if (spec.flags & Bordered)
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setAccessibleName(label->text());
+    return label;
+}
 
-    QWidget* makeLine(const ControlSpec& spec, QWidget* parent)
-    {
-        const QPoint from(twipsToPixels(spec.left), twipsToPixels(spec.top));
-        const QPoint to(twipsToPixels(spec.width), twipsToPixels(spec.height));
-        const QColor colour = spec.lineColour == 0
-            ? QColor()
-            : QColor(spec.lineColour & 0xFF, (spec.lineColour >> 8) & 0xFF, (spec.lineColour >> 16) & 0xFF);
-        return new LineControl(from, to, colour, spec.lineWidth, parent);
-    }
+QWidget* makeLine(const ControlSpec& spec, QWidget* parent)
+{
+    const QPoint from(twipsToPixels(spec.left), twipsToPixels(spec.top));
+    const QPoint to(twipsToPixels(spec.width), twipsToPixels(spec.height));
+    const QColor colour = spec.lineColour == 0
+        ? QColor()
+        : QColor(
+            spec.lineColour & 0xFF, (spec.lineColour >> 8) & 0xFF, (spec.lineColour >> 16) & 0xFF);
+    return new LineControl(from, to, colour, spec.lineWidth, parent);
+}
 
-    QWidget* makeControl(const ControlSpec& spec, QWidget* parent)
-    {
-        switch (spec.kind) {
-        case ControlKind::Button: {
-            auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
-            button->setAutoDefault(false); // Enter and Esc press no button
-            return button;
-        }
-        case ControlKind::TextBox:
-            return makeTextBox(spec, parent);
-        case ControlKind::PictureBox:
-            return new Picture2(static_cast<float>(spec.width), static_cast<float>(spec.height), parent);
-        case ControlKind::Frame:
-            return new QGroupBox(QString::fromUtf8(spec.text), parent);
-        case ControlKind::Label:
-            return makeLabel(spec, parent);
-        case ControlKind::Line:
-            return makeLine(spec, parent);
-        case ControlKind::Image:
-            return new QSvgWidget(QString::fromUtf8(spec.text), parent);
-        }
-        return nullptr;
+QWidget* makeControl(const ControlSpec& spec, QWidget* parent)
+{
+    switch (spec.kind) {
+    case ControlKind::Button: {
+        auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
+        button->setAutoDefault(false); // Enter and Esc press no button
+        return button;
     }
+    case ControlKind::TextBox:
+        return makeTextBox(spec, parent);
+    case ControlKind::PictureBox:
+        return new Picture2(
+            static_cast<float>(spec.width), static_cast<float>(spec.height), parent);
+    case ControlKind::Frame:
+        return new QGroupBox(QString::fromUtf8(spec.text), parent);
+    case ControlKind::Label:
+        return makeLabel(spec, parent);
+    case ControlKind::Line:
+        return makeLine(spec, parent);
+    case ControlKind::Image:
+        return new QSvgWidget(QString::fromUtf8(spec.text), parent);
+    }
+    return nullptr;
+}
 
 } // namespace
 
 Form1::Form1(char separator, MessageBox& messages, QWidget* parent)
     : QWidget(parent)
     , m_state(std::make_unique<ChartState>())
-    , m_form { *m_state, messages, separator, {}, nullptr, nullptr, nullptr, nullptr, nullptr, {}, {} }
+    , m_form {
+          *m_state, messages, separator, {}, nullptr, nullptr, nullptr, nullptr, nullptr, {}, {}}
 {
     registerAssets();
     setWindowTitle(QStringLiteral("TANVERA"));
@@ -135,7 +145,7 @@ void Form1::buildControls()
     const auto layout = windowLayout();
     std::map<std::string, QWidget*> byName;
     std::vector<std::pair<int, QWidget*>> focusOrder;
-    for (bool inFrame : { false, true }) {
+    for (bool inFrame : {false, true}) {
         for (auto row = layout.rbegin(); row != layout.rend(); ++row) {
             if (bool(row->flags & InFrame) != inFrame)
                 continue;
@@ -147,7 +157,8 @@ void Form1::buildControls()
             if (row->font != FontKind::Window)
                 control->setFont(fontFor(row->font));
             control->setVisible(!(row->flags & Hidden));
-            const bool takesFocus = row->kind == ControlKind::TextBox || row->kind == ControlKind::Button;
+            const bool takesFocus
+                = row->kind == ControlKind::TextBox || row->kind == ControlKind::Button;
             control->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
             if (takesFocus)
                 focusOrder.emplace_back(row->tabIndex, control);
@@ -188,21 +199,23 @@ void Form1::wireEvents()
         connect(m_form.Text1(i), &QLineEdit::textChanged, this,
             [this, index] { runEvent([&] { Text1_Change(m_form, index); }); });
     }
-    connect(m_form.Text2, &QLineEdit::textChanged, this, [this] { runEvent([&] { Text2_Change(m_form); }); });
+    connect(m_form.Text2, &QLineEdit::textChanged, this,
+        [this] { runEvent([&] { Text2_Change(m_form); }); });
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
         [this] { runEvent([&] { Command1_Click(m_form); }); });
     connect(findChild<QPushButton*>(QStringLiteral("Command2")), &QPushButton::clicked, this,
         [this] { runEvent([&] { Command2_Click(m_form); }); });
-    connect(findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this, &QWidget::close);
+    connect(findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this,
+        &QWidget::close);
     // A readout that cannot be computed is reported once, not at every move of the pointer.
     connect(m_form.picture, &Picture2::mouseMoved, this, [this](float x, float y) {
-        const bool done = runEvent([&] { Picture2_MouseMove(m_form, x, y); }, !m_readoutFaultReported);
+        const bool done
+            = runEvent([&] { Picture2_MouseMove(m_form, x, y); }, !m_readoutFaultReported);
         m_readoutFaultReported = !done;
     });
 }
 
-template <typename Procedure>
-bool Form1::runEvent(Procedure&& procedure, bool report)
+template <typename Procedure> bool Form1::runEvent(Procedure&& procedure, bool report)
 {
     std::string message;
     try {

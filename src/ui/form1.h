@@ -2,14 +2,15 @@
 // control's event to its procedure behind a fault boundary.
 #pragma once
 
+#include "chart/form_context.h"
+
 #include <QWidget>
 #include <memory>
 
-#include "chart/form_context.h"
-
 namespace tanvera {
 
-class Form1 : public QWidget {
+class Form1 : public QWidget
+{
     Q_OBJECT
 
 public:
@@ -25,8 +26,7 @@ private:
     void Form_Load();
     // Runs an event procedure; a run-time fault ends it and is reported (unless `report` is
     // false), and the window goes on. Returns whether the procedure ran to its end.
-    template <typename Procedure>
-    bool runEvent(Procedure&& procedure, bool report = true);
+    template <typename Procedure> bool runEvent(Procedure&& procedure, bool report = true);
 
     std::unique_ptr<ChartState> m_state;
     FormContext m_form;

@@ -6,7 +6,8 @@
 
 namespace tanvera {
 
-class LineControl : public QWidget {
+class LineControl : public QWidget
+{
     Q_OBJECT
 
 public:

@@ -1,8 +1,8 @@
-#include <QApplication>
-
 #include "application.h"
 #include "form1.h"
 #include "qt_message_box.h"
+
+#include <QApplication>
 
 int main(int argc, char* argv[])
 {

@@ -5,7 +5,8 @@
 
 namespace tanvera {
 
-class QtMessageBox : public MessageBox {
+class QtMessageBox : public MessageBox
+{
 public:
     void show(const std::string& text) override;
 };
