@@ -6,18 +6,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace tanvera {
 
 namespace {
 
-QColor toQColor(std::uint32_t rgb)
+// A colour value r + 256·g + 65536·b as Qt's pixel value.
+QRgb toQRgb(std::uint32_t rgb)
 {
-    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+    return qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
-
-// A curve point: radius 10 twips is less than a pixel, so it is drawn as a round dot.
-constexpr double DotDiameterTwips = 20;
 
 } // namespace
 
@@ -101,9 +100,9 @@ const QImage& Picture2::renderedImage()
 void Picture2::renderNewItems()
 {
     const qreal ratio = devicePixelRatioF();
-    const QSize pixels = size() * ratio;
-    if (m_image.size() != pixels || m_image.devicePixelRatio() != ratio) {
-        m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    const QSize devicePixels = size() * ratio;
+    if (m_image.size() != devicePixels || m_image.devicePixelRatio() != ratio) {
+        m_image = QImage(devicePixels, QImage::Format_RGB32);
         m_image.setDevicePixelRatio(ratio);
         m_rendered = 0;
     }
@@ -112,49 +111,36 @@ void Picture2::renderNewItems()
     if (m_rendered == m_items.size())
         return;
 
-    QPainter painter(&m_image);
+    const double toDevice = ratio / TwipsPerPixel;
     const QColor foreground = palette().color(QPalette::WindowText);
     const QTransform inTwips = QTransform::fromScale(1 / TwipsPerPixel, 1 / TwipsPerPixel);
+    const Canvas canvas(m_image);
+    QPainter painter(&m_image);
     painter.setTransform(inTwips);
-    std::vector<QPointF> dots;
-    auto flushDots = [&](const QColor& colour) {
-        if (dots.empty())
-            return;
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(colour, DotDiameterTwips, Qt::SolidLine, Qt::RoundCap));
-        painter.drawPoints(dots.data(), static_cast<int>(dots.size()));
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        dots.clear();
-    };
-
-    // Consecutive dots of one colour are drawn in one call: a curve is thousands of them.
-    std::uint32_t dotColour = 0;
     for (; m_rendered < m_items.size(); ++m_rendered) {
         const Item& item = m_items[m_rendered];
         if (item.kind == Item::Kind::Circle) {
-            if (!dots.empty() && item.colour != dotColour)
-                flushDots(toQColor(dotColour));
-            dotColour = item.colour;
-            dots.emplace_back(item.x1, item.y1);
+            // Every curve point has the same radius: the stamp is made once.
+            if (m_dots.radius() != item.x2 * toDevice)
+                m_dots = DotStamp(item.x2 * toDevice);
+            m_dots.stamp(canvas, item.x1 * toDevice, item.y1 * toDevice, toQRgb(item.colour));
             continue;
         }
-        flushDots(toQColor(dotColour));
-        const QColor colour = item.foreground ? foreground : toQColor(item.colour);
+        const QColor colour = item.foreground ? foreground : QColor(toQRgb(item.colour));
         if (item.kind == Item::Kind::Line) {
             painter.setPen(QPen(colour, TwipsPerPixel));
             painter.drawLine(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2));
-        } else {
-            // Text in logical pixels, so the font keeps its hinting.
-            painter.resetTransform();
-            painter.setPen(colour);
-            painter.setFont(font());
-            const QPointF corner(item.x1 / TwipsPerPixel, item.y1 / TwipsPerPixel);
-            painter.drawText(corner + QPointF(0, painter.fontMetrics().ascent()),
-                QString::fromStdString(item.text));
-            painter.setTransform(inTwips);
+            continue;
         }
+        // Text in logical pixels, so the font keeps its hinting.
+        painter.resetTransform();
+        painter.setPen(colour);
+        painter.setFont(font());
+        const QPointF corner(item.x1 / TwipsPerPixel, item.y1 / TwipsPerPixel);
+        painter.drawText(
+            corner + QPointF(0, painter.fontMetrics().ascent()), QString::fromStdString(item.text));
+        painter.setTransform(inTwips);
     }
-    flushDots(toQColor(dotColour));
 }
 
 void Picture2::paintEvent(QPaintEvent*)

@@ -4,6 +4,8 @@
 // copies that image.
 #pragma once
 
+#include "dot_stamp.h"
+
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
@@ -71,6 +73,7 @@ private:
     QImage m_image;
     std::size_t m_rendered = 0; // items already in m_image
     bool m_updateRequested = false;
+    DotStamp m_dots;
 };
 
 } // namespace tanvera
