@@ -16,6 +16,21 @@ std::string WindowTest::text(const char* name) const
     return {};
 }
 
+void typeKeys(QWidget* widget, const QString& typed)
+{
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QChar c = typed[i];
+        if (c.unicode() < 128) {
+            QTest::keyClick(widget, c.toLatin1());
+            continue;
+        }
+        // Beyond ASCII there is no key code: the key event carries the character as text.
+        const qsizetype length = c.isHighSurrogate() && i + 1 < typed.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, typed.mid(i, length), Qt::NoModifier);
+        i += length - 1;
+    }
+}
+
 void WindowTest::typeInto(const char* name, const QString& typed)
 {
     QLineEdit* edit = box(name);
@@ -24,7 +39,7 @@ void WindowTest::typeInto(const char* name, const QString& typed)
     if (typed.isEmpty())
         QTest::keyClick(edit, Qt::Key_Backspace);
     else
-        QTest::keyClicks(edit, typed);
+        typeKeys(edit, typed);
 }
 
 void WindowTest::click(const char* name)

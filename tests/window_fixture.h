@@ -18,6 +18,9 @@
 
 namespace tanvera {
 
+// Types a text key by key into a widget, characters beyond ASCII included.
+void typeKeys(QWidget* widget, const QString& typed);
+
 class RecordingMessageBox : public MessageBox
 {
 public:

@@ -4,6 +4,10 @@
 #include "runtime/checked.h"
 #include "runtime/numtext.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace tanvera {
 
 namespace {
@@ -40,24 +44,47 @@ bool TankOverflows(const ChartState& s, long k, long j)
     return double(volume) > double(s.MaxVolume(k));
 }
 
+namespace {
+
+// A curve ready to draw: its points up to where its tank overflows, and its legend.
+struct PlannedCurve
+{
+    long slot;
+    std::uint32_t colour;
+    std::vector<std::pair<float, float>> points;
+    std::string legend;
+};
+
+PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, char separator)
+{
+    PlannedCurve curve { k, slotColour(k), {}, LegendText(s, k, separator) };
+    const long steps = s.StepCount;
+    curve.points.reserve(static_cast<std::size_t>(std::max(steps + 1, 1L)));
+    for (long j = 0; j <= steps; ++j) {
+        curve.points.emplace_back(map.stepToX(j, steps), map.concToY(s.ConcResults(k, j)));
+        if (TankOverflows(s, k, j))
+            break;
+    }
+    return curve;
+}
+
+} // namespace
+
 void PlotCurves(FormContext& form, long lastSlot)
 {
+    // Every point and legend is worked out before anything is drawn: a value that cannot be
+    // shown then stops the redraw with no curve half drawn and no legend for a missing curve.
     const ChartState& s = form.state;
-    Picture2& picture = *form.picture;
-    for (long k = 0; k <= lastSlot; ++k) {
-        const ChartMapping map = ChartMapping::of(s, picture);
-        const long steps = s.StepCount;
-        const std::uint32_t colour = slotColour(k);
-        for (long j = 0; j <= steps; ++j) {
-            picture.Circle(
-                map.stepToX(j, steps), map.concToY(s.ConcResults(k, j)), PointRadius, colour);
-            if (j == 0) {
-                form.Line3(k)->setVisible(true);
-                form.Label4(k)->setText(qText(LegendText(s, k, form.separator)));
-            }
-            if (TankOverflows(s, k, j))
-                break;
-        }
+    const ChartMapping map = ChartMapping::of(s, *form.picture);
+    std::vector<PlannedCurve> curves;
+    for (long k = 0; k <= lastSlot; ++k)
+        curves.push_back(planCurve(s, map, k, form.separator));
+
+    for (const PlannedCurve& curve : curves) {
+        for (const auto& [x, y] : curve.points)
+            form.picture->Circle(x, y, PointRadius, curve.colour);
+        form.Line3(curve.slot)->setVisible(true);
+        form.Label4(curve.slot)->setText(qText(curve.legend));
     }
 }
 
