@@ -1,0 +1,60 @@
+# Installation, the Windows version resource and the Debian package.
+# Included from the top-level CMakeLists.txt once the tanvera target exists.
+
+include(GNUInstallDirs)
+
+set(TANVERA_VERSION_TEXT "1.00")  # as the program itself shows it
+set(TANVERA_FILE_DESCRIPTION "TANVERA - Balance de materia en un tanque agitado")
+set(TANVERA_METAINFO_ID "io.github.tanvera.TANVERA")
+
+install(TARGETS tanvera RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The desktop file must be tanvera.desktop: the program sets that name with setDesktopFileName.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/tanvera.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${TANVERA_METAINFO_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/src/ui/assets/tanvera.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+if(WIN32)
+    # PROJECT_VERSION_TWEAK is empty when project() gives only three numbers.
+    if(NOT PROJECT_VERSION_TWEAK)
+        set(PROJECT_VERSION_TWEAK 0)
+    endif()
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/tanvera.rc.in
+        ${PROJECT_BINARY_DIR}/tanvera.rc @ONLY)
+    target_sources(tanvera PRIVATE ${PROJECT_BINARY_DIR}/tanvera.rc)
+    set_target_properties(tanvera PROPERTIES WIN32_EXECUTABLE ON)
+endif()
+
+# Debian package: `cpack -G DEB` in the build folder.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tanvera)
+# Debian versions have no fourth number; the Windows resource keeps it.
+set(CPACK_PACKAGE_VERSION
+    "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}")
+set(TANVERA_PACKAGE_CONTACT "TANVERA <tanvera@example.org>"
+    CACHE STRING "Maintainer written into the Debian package")
+set(CPACK_PACKAGE_CONTACT "${TANVERA_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TANVERA_PACKAGE_CONTACT}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "balance de materia en un tanque agitado / stirred-tank mass balance")
+# CPack puts the summary in front as the first line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Programa docente que simula la concentración en un tanque agitado con
+entrada y salida de líquido y la representa en un gráfico.
+.
+Teaching program that simulates the concentration in a stirred tank with
+liquid flowing in and out, and plots it. The interface is in Spanish.")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
+# Library dependencies come from dpkg-shlibdeps. What the program only loads at run time
+# must be named: the SVG plugins (icon and diagram), the platform plugins, Qt's Spanish
+# texts and Liberation Sans, whose metrics the captions are laid out for.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6svg6, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2")
+
+include(CPack)
