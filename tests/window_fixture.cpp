@@ -26,7 +26,8 @@ void typeKeys(QWidget* widget, const QString& typed)
         }
         // Beyond ASCII there is no key code: the key event carries the character as text.
         const qsizetype length = c.isHighSurrogate() && i + 1 < typed.size() ? 2 : 1;
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, typed.mid(i, length), Qt::NoModifier);
+        QTest::sendKeyEvent(
+            QTest::Click, widget, Qt::Key_unknown, typed.mid(i, length), Qt::NoModifier);
         i += length - 1;
     }
 }
@@ -96,7 +97,7 @@ std::vector<Picture2::Item> WindowTest::texts() const
 bool WindowTest::hasText(const std::string& wanted, float x, float y) const
 {
     for (const auto& item : texts()) {
-        if (item.text == wanted && item.x1 == x && item.y1 == y)
+        if (picture().textOf(item) == wanted && item.x1 == x && item.y1 == y)
             return true;
     }
     return false;

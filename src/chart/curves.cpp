@@ -57,7 +57,7 @@ struct PlannedCurve
 
 PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, char separator)
 {
-    PlannedCurve curve { k, slotColour(k), {}, LegendText(s, k, separator) };
+    PlannedCurve curve {k, slotColour(k), {}, LegendText(s, k, separator)};
     const long steps = s.StepCount;
     curve.points.reserve(static_cast<std::size_t>(std::max(steps + 1, 1L)));
     for (long j = 0; j <= steps; ++j) {

@@ -14,10 +14,11 @@ Canvas::Canvas(QImage& image)
 
 DotStamp::DotStamp(double radiusPixels)
     : m_radius(radiusPixels)
+    , m_extent(static_cast<int>(std::ceil(radiusPixels + 0.5)) + 1)
 {
     // Coverage of a pixel: whole inside the disc, fading over the last half pixel.
     const double reach = radiusPixels + 0.5;
-    const int extent = static_cast<int>(std::ceil(reach)) + 1;
+    const int extent = m_extent;
     for (int sy = 0; sy < Steps; ++sy) {
         for (int sx = 0; sx < Steps; ++sx) {
             const double cx = (sx + 0.5) / Steps, cy = (sy + 0.5) / Steps;
@@ -33,20 +34,39 @@ DotStamp::DotStamp(double radiusPixels)
     }
 }
 
+namespace {
+
+// floor() without a call into the maths library, which x86-64's baseline instruction set needs.
+int floorToInt(double value)
+{
+    const int truncated = static_cast<int>(value);
+    return truncated > value ? truncated - 1 : truncated;
+}
+
+// dst + (src - dst)·weight/256 for the three channels at once: red and blue share one word.
+QRgb blend(QRgb under, QRgb colour, int weight)
+{
+    const quint32 w = static_cast<quint32>(weight), rest = 256 - w;
+    const quint32 redBlue = (((colour & 0xFF00FF) * w + (under & 0xFF00FF) * rest) >> 8) & 0xFF00FF;
+    const quint32 green = (((colour & 0x00FF00) * w + (under & 0x00FF00) * rest) >> 8) & 0x00FF00;
+    return 0xFF000000 | redBlue | green;
+}
+
+} // namespace
+
 void DotStamp::stamp(const Canvas& canvas, double cx, double cy, QRgb colour) const
 {
-    const int px = static_cast<int>(std::floor(cx)), py = static_cast<int>(std::floor(cy));
+    const int px = floorToInt(cx), py = floorToInt(cy);
     const int sx = std::clamp(static_cast<int>((cx - px) * Steps), 0, Steps - 1);
     const int sy = std::clamp(static_cast<int>((cy - py) * Steps), 0, Steps - 1);
-    const int red = qRed(colour), green = qGreen(colour), blue = qBlue(colour);
-    auto mix = [](int from, int to, int weight) { return from + (((to - from) * weight) >> 8); };
+    const bool inside = px - m_extent >= 0 && py - m_extent >= 0 && px + m_extent < canvas.width
+        && py + m_extent < canvas.height;
     for (const Cover& cover : m_kernels[sy * Steps + sx]) {
         const int x = px + cover.dx, y = py + cover.dy;
-        if (x < 0 || y < 0 || x >= canvas.width || y >= canvas.height)
+        if (!inside && (x < 0 || y < 0 || x >= canvas.width || y >= canvas.height))
             continue;
         QRgb& pixel = canvas.bits[y * canvas.stride + x];
-        pixel = qRgb(mix(qRed(pixel), red, cover.weight), mix(qGreen(pixel), green, cover.weight),
-            mix(qBlue(pixel), blue, cover.weight));
+        pixel = blend(pixel, colour, cover.weight);
     }
 }
 

@@ -33,28 +33,31 @@ Picture2::Picture2(float widthTwips, float heightTwips, QWidget* parent)
 void Picture2::Cls()
 {
     m_items.clear();
+    m_texts.clear();
     m_rendered = 0;
     requestRepaint();
 }
 
 void Picture2::Line(float x1, float y1, float x2, float y2)
 {
-    append({Item::Kind::Line, x1, y1, x2, y2, 0, true, {}});
+    append({Item::Kind::Line, x1, y1, x2, y2, 0, true, 0});
 }
 
 void Picture2::Line(float x1, float y1, float x2, float y2, std::uint32_t colour)
 {
-    append({Item::Kind::Line, x1, y1, x2, y2, colour, false, {}});
+    append({Item::Kind::Line, x1, y1, x2, y2, colour, false, 0});
 }
 
 void Picture2::Circle(float x, float y, float radius, std::uint32_t colour)
 {
-    append({Item::Kind::Circle, x, y, radius, 0, colour, false, {}});
+    append({Item::Kind::Circle, x, y, radius, 0, colour, false, 0});
 }
 
 void Picture2::Print(const std::string& text)
 {
-    append({Item::Kind::Text, m_currentX, m_currentY, 0, 0, 0, true, text});
+    m_texts.push_back(text);
+    append({Item::Kind::Text, m_currentX, m_currentY, 0, 0, 0, true,
+        static_cast<std::uint32_t>(m_texts.size() - 1)});
 }
 
 void Picture2::PrintNumber(double value, char separator)
@@ -69,9 +72,9 @@ void Picture2::showCrosshair()
         setCursor(Qt::CrossCursor);
 }
 
-void Picture2::append(Item item)
+void Picture2::append(const Item& item)
 {
-    m_items.push_back(std::move(item));
+    m_items.push_back(item);
     requestRepaint();
 }
 
@@ -137,8 +140,8 @@ void Picture2::renderNewItems()
         painter.setPen(colour);
         painter.setFont(font());
         const QPointF corner(item.x1 / TwipsPerPixel, item.y1 / TwipsPerPixel);
-        painter.drawText(
-            corner + QPointF(0, painter.fontMetrics().ascent()), QString::fromStdString(item.text));
+        painter.drawText(corner + QPointF(0, painter.fontMetrics().ascent()),
+            QString::fromStdString(textOf(item)));
         painter.setTransform(inTwips);
     }
 }

@@ -26,7 +26,7 @@ public:
         float x1, y1, x2, y2; // a line's ends; a circle's centre and radius in x2; a text's corner
         std::uint32_t colour; // RGB() value
         bool foreground; // drawn in the box's foreground colour instead of `colour`
-        std::string text;
+        std::uint32_t text; // a text's index for textOf(); texts are kept apart, items stay small
     };
 
     Picture2(float widthTwips, float heightTwips, QWidget* parent = nullptr);
@@ -48,6 +48,7 @@ public:
     void showCrosshair();
 
     const std::vector<Item>& items() const { return m_items; }
+    const std::string& textOf(const Item& item) const { return m_texts[item.text]; }
     bool hasCircleOf(std::uint32_t colour) const;
     // Brings the image up to date with the display list and returns it.
     const QImage& renderedImage();
@@ -61,7 +62,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void append(Item item);
+    void append(const Item& item);
     void requestRepaint();
     void renderNewItems();
 
@@ -70,6 +71,7 @@ private:
     float m_currentX = 0;
     float m_currentY = 0;
     std::vector<Item> m_items;
+    std::vector<std::string> m_texts;
     QImage m_image;
     std::size_t m_rendered = 0; // items already in m_image
     bool m_updateRequested = false;
