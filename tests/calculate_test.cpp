@@ -7,11 +7,6 @@ namespace {
 class Calculate : public WindowTest
 { };
 
-const char* ValidationMessage
-    = "El Volumen, el Caudal, la apertura de la válvula y la Concentración "
-      "inicial deben ser mayores que cero";
-const char* ValveMessage = "La apertura de la válvula no puede ser mayor del 100%";
-
 } // namespace
 
 TEST_F(Calculate, StartValuesDrawTheRedCurveWithItsLegend)

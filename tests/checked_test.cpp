@@ -1,3 +1,4 @@
+#include "fault_of.h"
 #include "runtime/checked.h"
 #include "runtime/fixed_array.h"
 
@@ -5,21 +6,6 @@
 #include <limits>
 
 using namespace tanvera;
-
-namespace {
-
-FaultKind faultOf(auto&& action)
-{
-    try {
-        action();
-    } catch (const RuntimeFault& fault) {
-        return fault.kind();
-    }
-    ADD_FAILURE() << "no fault raised";
-    return FaultKind::IndexOutOfRange;
-}
-
-} // namespace
 
 TEST(CheckedDouble, NamesEachFault)
 {

@@ -1,3 +1,4 @@
+#include "fault_of.h"
 #include "model/integrator.h"
 #include "runtime/fault.h"
 
@@ -30,17 +31,6 @@ std::unique_ptr<ChartState> startValues()
     fillSlot(*s, 0, 5.4, 10, 250, 100);
     s->MaxTime = 20000;
     return s;
-}
-
-FaultKind faultOf(auto&& action)
-{
-    try {
-        action();
-    } catch (const RuntimeFault& fault) {
-        return fault.kind();
-    }
-    ADD_FAILURE() << "no fault raised";
-    return FaultKind::IndexOutOfRange;
 }
 
 } // namespace

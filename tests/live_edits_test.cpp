@@ -11,10 +11,6 @@ class TimeQuery : public WindowTest
 class MaxTimeEdit : public WindowTest
 { };
 
-const char* ValidationMessage
-    = "El Volumen, el Caudal, la apertura de la válvula y la Concentración "
-      "inicial deben ser mayores que cero";
-const char* ValveMessage = "La apertura de la válvula no puede ser mayor del 100%";
 const char* TimeMessage = "El tiempo debe ser mayor que 0";
 
 } // namespace

@@ -71,6 +71,10 @@ protected:
     std::unique_ptr<Form1> window;
 };
 
+inline const char* ValidationMessage = "El Volumen, el Caudal, la apertura de la válvula y la "
+                                       "Concentración inicial deben ser mayores que cero";
+inline const char* ValveMessage = "La apertura de la válvula no puede ser mayor del 100%";
+
 constexpr std::uint32_t Red = 0x0000FF;
 constexpr std::uint32_t Green = 0x00FF00;
 constexpr std::uint32_t Blue = 0xFF0000;

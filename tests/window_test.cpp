@@ -2,9 +2,6 @@
 #include "runtime/numtext.h"
 #include "window_fixture.h"
 
-#include <QGroupBox>
-#include <QSvgWidget>
-
 using namespace tanvera;
 
 namespace {
@@ -128,7 +125,7 @@ TEST(ChartMapping, MapsOffCentrePointsBothWays)
     EXPECT_DOUBLE_EQ(map.yToConc(5060), -16.094420600858371);
 }
 
-TEST_F(CommaWindow, ControlsCarryTheirNamesAndCaptions)
+TEST_F(CommaWindow, BoxesAreNamedByTheirCaptionsForScreenReaders)
 {
     const char* boxes[][2]
         = {{"Text1(0)", "V (l):"}, {"Text1(1)", "Q1 (l/h):"}, {"Text1(2)", "Cjo (mol/m3):"},
@@ -136,17 +133,6 @@ TEST_F(CommaWindow, ControlsCarryTheirNamesAndCaptions)
             {"Text1(5)", "C1j (mol/m3):"}, {"Text1(6)", "Q2 (l/h):"}, {"Text2", "t (s)"}};
     for (auto& [name, caption] : boxes)
         EXPECT_EQ(box(name)->accessibleName().toStdString(), caption) << name;
-    EXPECT_EQ(control<QPushButton>("Command1")->text().toStdString(), "Calcular");
-    EXPECT_EQ(control<QPushButton>("Command2")->text().toStdString(), "Borrar Gráfica");
-    EXPECT_EQ(control<QPushButton>("Command3")->text().toStdString(), "Salir");
-    EXPECT_EQ(control<QGroupBox>("Frame1")->title().toStdString(), "Instantáneo C = f(t)");
-    EXPECT_EQ(box("Text2")->parentWidget()->objectName().toStdString(), "Frame1");
-    EXPECT_EQ(text("Label1(6)"), "C2j (mol/m3): ?");
-    EXPECT_EQ(text("Label1(9)"), "Vmax=V·10");
-    EXPECT_EQ(control<QSvgWidget>("Image1")->geometry(), QRect(9, 9, 530, 365));
-    EXPECT_EQ(picture().Width(), 6855.f);
-    EXPECT_EQ(picture().Height(), 5060.f);
-    EXPECT_FALSE(text("Label7").empty());
 }
 
 TEST_F(CommaWindow, TabVisitsBoxesAndButtonsInLayoutOrder)

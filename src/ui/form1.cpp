@@ -48,71 +48,71 @@ QFont fontFor(FontKind kind)
     return font;
 }
 
-QRect placeOf(const ControlSpec& spec)
+QRect placeOf(const ControlSpec& row)
 {
-    return twipsRect(spec.left, spec.top, spec.width, spec.height);
+    return twipsRect(row.left, row.top, row.width, row.height);
 }
 
-QWidget* makeTextBox(const ControlSpec& spec, QWidget* parent)
+QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
 {
-    auto* box = new QLineEdit(QString::fromUtf8(spec.text), parent);
-    if (spec.flags & Centred)
+    auto* box = new QLineEdit(QString::fromUtf8(row.text), parent);
+    if (row.flags & Centred)
         box->setAlignment(Qt::AlignCenter);
-    if (spec.flags & Locked) {
+    if (row.flags & Locked) {
         box->setReadOnly(true);
         QPalette palette = box->palette();
         palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
         box->setPalette(palette);
     }
-    box->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+    box->setAccessibleName(QString::fromUtf8(row.accessibleName));
     return box;
 }
 
-QWidget* makeLabel(const ControlSpec& spec, QWidget* parent)
+QWidget* makeLabel(const ControlSpec& row, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
+    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
     label->setAlignment(
-        (spec.flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-    label->setWordWrap(spec.flags & WordWrap);
-    label->setAutoFillBackground(spec.flags & Opaque);
-    if (spec.flags & Bordered)
+        (row.flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    label->setWordWrap(row.flags & WordWrap);
+    label->setAutoFillBackground(row.flags & Opaque);
+    if (row.flags & Bordered)
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setAccessibleName(label->text());
     return label;
 }
 
-QWidget* makeLine(const ControlSpec& spec, QWidget* parent)
+QWidget* makeLine(const ControlSpec& row, QWidget* parent)
 {
-    const QPoint from(twipsToPixels(spec.left), twipsToPixels(spec.top));
-    const QPoint to(twipsToPixels(spec.width), twipsToPixels(spec.height));
-    const QColor colour = spec.lineColour == 0
+    const QPoint from(twipsToPixels(row.left), twipsToPixels(row.top));
+    const QPoint to(twipsToPixels(row.width), twipsToPixels(row.height));
+    const QColor colour = row.lineColour == 0
         ? QColor()
         : QColor(
-            spec.lineColour & 0xFF, (spec.lineColour >> 8) & 0xFF, (spec.lineColour >> 16) & 0xFF);
-    return new LineControl(from, to, colour, spec.lineWidth, parent);
+            row.lineColour & 0xFF, (row.lineColour >> 8) & 0xFF, (row.lineColour >> 16) & 0xFF);
+    return new LineControl(from, to, colour, row.lineWidth, parent);
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* parent)
+QWidget* makeControl(const ControlSpec& row, QWidget* parent)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Button: {
-        auto* button = new QPushButton(QString::fromUtf8(spec.text), parent);
+        auto* button = new QPushButton(QString::fromUtf8(row.text), parent);
         button->setAutoDefault(false); // Enter and Esc press no button
         return button;
     }
     case ControlKind::TextBox:
-        return makeTextBox(spec, parent);
+        return makeTextBox(row, parent);
     case ControlKind::PictureBox:
         return new Picture2(
-            static_cast<float>(spec.width), static_cast<float>(spec.height), parent);
+            static_cast<float>(row.width), static_cast<float>(row.height), parent);
     case ControlKind::Frame:
-        return new QGroupBox(QString::fromUtf8(spec.text), parent);
+        return new QGroupBox(QString::fromUtf8(row.text), parent);
     case ControlKind::Label:
-        return makeLabel(spec, parent);
+        return makeLabel(row, parent);
     case ControlKind::Line:
-        return makeLine(spec, parent);
+        return makeLine(row, parent);
     case ControlKind::Image:
-        return new QSvgWidget(QString::fromUtf8(spec.text), parent);
+        return new QSvgWidget(QString::fromUtf8(row.text), parent);
     }
     return nullptr;
 }

@@ -1,0 +1,17 @@
+// The kind of run-time fault an action raises; a test failure when it raises none.
+#pragma once
+
+#include "runtime/fault.h"
+
+#include <gtest/gtest.h>
+
+template <typename Action> tanvera::FaultKind faultOf(Action&& action)
+{
+    try {
+        action();
+    } catch (const tanvera::RuntimeFault& fault) {
+        return fault.kind();
+    }
+    ADD_FAILURE() << "no fault raised";
+    return tanvera::FaultKind::IndexOutOfRange;
+}
