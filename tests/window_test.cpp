@@ -172,3 +172,13 @@ TEST_F(CommaWindow, LockedBoxesIgnoreTypingAndKeysPressNoButton)
     EXPECT_EQ(presses, 0);
     EXPECT_TRUE(dots(Red).empty());
 }
+
+TEST_F(CommaWindow, SalirClosesTheWindowWithoutAQuestion)
+{
+    click("Command1");
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    click("Command3");
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_TRUE(messages.shown.empty());
+}
