@@ -20,14 +20,14 @@ struct FormContext
     MessageBox& messages;
     char separator; // the regional decimal separator, for numbers shown to the user
 
-    FixedArray<QLineEdit*, 7> Text1; // parameter boxes
+    FixedArray<QLineEdit*, 7> Text1 {}; // parameter boxes
     QLineEdit* Text2 = nullptr; // time of the query
     QLabel* Label2 = nullptr; // concentration at the query time
     QLabel* Label5 = nullptr; // maximum time in hours
     QLabel* Label6 = nullptr; // pointer readout, Label6(0)
     Picture2* picture = nullptr; // Picture2
-    FixedArray<QWidget*, 3> Line3; // legend marks
-    FixedArray<QLabel*, 3> Label4; // legend texts
+    FixedArray<QWidget*, 3> Line3 {}; // legend marks
+    FixedArray<QLabel*, 3> Label4 {}; // legend texts
 };
 
 // Shows a UTF-8 text in a label or a box.

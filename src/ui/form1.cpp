@@ -103,8 +103,7 @@ QWidget* makeControl(const ControlSpec& row, QWidget* parent)
     case ControlKind::TextBox:
         return makeTextBox(row, parent);
     case ControlKind::PictureBox:
-        return new Picture2(
-            static_cast<float>(row.width), static_cast<float>(row.height), parent);
+        return new Picture2(static_cast<float>(row.width), static_cast<float>(row.height), parent);
     case ControlKind::Frame:
         return new QGroupBox(QString::fromUtf8(row.text), parent);
     case ControlKind::Label:
@@ -122,8 +121,7 @@ QWidget* makeControl(const ControlSpec& row, QWidget* parent)
 Form1::Form1(char separator, MessageBox& messages, QWidget* parent)
     : QWidget(parent)
     , m_state(std::make_unique<ChartState>())
-    , m_form {
-          *m_state, messages, separator, {}, nullptr, nullptr, nullptr, nullptr, nullptr, {}, {}}
+    , m_form {.state = *m_state, .messages = messages, .separator = separator}
 {
     registerAssets();
     setWindowTitle(QStringLiteral("TANVERA"));
