@@ -13,7 +13,11 @@
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 using namespace tanvera;
 
@@ -158,22 +162,48 @@ BENCHMARK(BM_MaxTimeKeystrokeThreeCurves)
     ->Iterations(200)
     ->Repetitions(5);
 
+// Starts the start-up probe straight away (no shell in between) and reads its report: the
+// seconds from here to its first drawn window, and its resident memory then.
+bool runStartupProbe(double& seconds, long& residentKiB)
+{
+    timespec now {};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const std::string startedAt = "TANVERA_PROBE_STARTED_AT=" + std::to_string(now.tv_sec) + "."
+        + std::to_string(now.tv_nsec + 1000000000L).substr(1);
+    std::vector<char*> environment {const_cast<char*>(startedAt.c_str())};
+    for (char** variable = environ; *variable; ++variable)
+        environment.push_back(*variable);
+    environment.push_back(nullptr);
+
+    int report[2];
+    if (pipe(report) != 0)
+        return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, report[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, report[0]);
+    char* argv[] = {const_cast<char*>(STARTUP_PROBE), nullptr};
+    pid_t probe = 0;
+    const bool started
+        = posix_spawn(&probe, STARTUP_PROBE, &actions, nullptr, argv, environment.data()) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(report[1]);
+    FILE* output = fdopen(report[0], "r");
+    const bool read = started && std::fscanf(output, "%lf %ld", &seconds, &residentKiB) == 2;
+    std::fclose(output);
+    if (started)
+        waitpid(probe, nullptr, 0);
+    return read;
+}
+
 // The whole program from its start to its first drawn window, and its resident memory then.
 void BM_StartupProcess(benchmark::State& state)
 {
     double largestMiB = 0;
     for (auto _ : state) {
-        timespec now {};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        const std::string command = "TANVERA_PROBE_STARTED_AT=" + std::to_string(now.tv_sec) + "."
-            + std::to_string(now.tv_nsec / 1000 + 1000000).substr(1) + " " + STARTUP_PROBE;
-        FILE* probe = popen(command.c_str(), "r");
         double seconds = 0;
         long residentKiB = 0;
-        const bool read = probe && std::fscanf(probe, "%lf %ld", &seconds, &residentKiB) == 2;
-        if (probe)
-            pclose(probe);
-        if (!read) {
+        if (!runStartupProbe(seconds, residentKiB)) {
             state.SkipWithError("the start-up probe reported nothing");
             return;
         }
