@@ -53,8 +53,11 @@ TEST_F(TimeQuery, DecimalCommaIsNormalisedAndRunsTheQueryAgainInside)
 {
     typeInto("Text2", "13");
     const std::string at13 = text("Label2");
-    typeInto("Text2", "12,7");
+    typeInto("Text2", "127");
+    QTest::keyClick(box("Text2"), Qt::Key_Left);
+    QTest::keyClick(box("Text2"), ',');
     EXPECT_EQ(text("Text2"), "12.7");
+    EXPECT_EQ(box("Text2")->cursorPosition(), 3); // the cursor stays where the comma was typed
     EXPECT_EQ(text("Label2"), at13);
 
     // With an empty volume box every query fails; the comma makes the query run twice.

@@ -51,9 +51,13 @@ void ApplyDecimalComma(QLineEdit* box)
 {
     const QString current = box->text();
     const QString replaced = qText(Replace(current.toStdString(), ",", "."));
-    // Only a real change is written: it leaves the cursor alone while the user types.
-    if (replaced != current)
+    // Only a real change is written, and the cursor stays where the user was typing: a comma
+    // becomes a point in place, the length does not change.
+    if (replaced != current) {
+        const int cursor = box->cursorPosition();
         box->setText(replaced);
+        box->setCursorPosition(cursor);
+    }
 }
 
 void ApplyDecimalCommaToParameters(FormContext& form)
