@@ -195,10 +195,13 @@ TEST_F(Calculate, CurveWhoseLegendCannotBeWrittenIsNotDrawn)
     EXPECT_TRUE(dots(Red).empty());
     EXPECT_TRUE(dots(Green).empty());
     EXPECT_TRUE(control("Line3(0)")->isHidden());
+    EXPECT_EQ(text("Label4(0)"), "");
     EXPECT_TRUE(control("Line3(1)")->isHidden());
 
     typeInto("Text1(3)", "10000"); // the first curve is still counted and comes back
     EXPECT_EQ(dots(Red).size(), 5001u);
     EXPECT_FALSE(control("Line3(0)")->isHidden());
+    EXPECT_EQ(
+        text("Label4(0)"), "V = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- Ap.Valv = 100 (%)");
     EXPECT_TRUE(control("Line3(1)")->isHidden());
 }

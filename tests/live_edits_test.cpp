@@ -218,6 +218,7 @@ TEST_F(MaxTimeEdit, OverflowingRecomputationIsAFaultAndTheWindowGoesOn)
     EXPECT_EQ(state().CurveSlot, 1);
     EXPECT_TRUE(dots(Red).empty());
     EXPECT_TRUE(control("Line3(0)")->isHidden());
+    EXPECT_EQ(text("Label4(0)"), "");
     messages.shown.clear();
     typeInto("Text1(3)", "20000");
     EXPECT_FALSE(control("Line3(0)")->isHidden());

@@ -83,8 +83,12 @@ protected:
         const std::array<std::uint32_t, 3> colours = {Red, Green, Blue};
         for (int k = 0; k < 3; ++k) {
             const std::string mark = "Line3(" + std::to_string(k) + ")";
-            ASSERT_EQ(!control(mark.c_str())->isHidden(), picture().hasCircleOf(colours[k]))
+            const std::string legend = "Label4(" + std::to_string(k) + ")";
+            const bool shown = !control(mark.c_str())->isHidden();
+            ASSERT_EQ(shown, picture().hasCircleOf(colours[k]))
                 << "legend " << k << " after action " << action;
+            ASSERT_EQ(shown, !text(legend.c_str()).empty())
+                << "legend text " << k << " after action " << action;
         }
     }
 };

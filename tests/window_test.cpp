@@ -131,8 +131,12 @@ TEST_F(CommaWindow, BoxesAreNamedByTheirCaptionsForScreenReaders)
         = {{"Text1(0)", "V (l):"}, {"Text1(1)", "Q1 (l/h):"}, {"Text1(2)", "Cjo (mol/m3):"},
             {"Text1(3)", "t máximo (s):"}, {"Text1(4)", "Apertura válvula (%)"},
             {"Text1(5)", "C1j (mol/m3):"}, {"Text1(6)", "Q2 (l/h):"}, {"Text2", "t (s)"}};
-    for (auto& [name, caption] : boxes)
+    const QString longText(40000, '7'); // and no box limits the length of its text
+    for (auto& [name, caption] : boxes) {
         EXPECT_EQ(box(name)->accessibleName().toStdString(), caption) << name;
+        box(name)->setText(longText);
+        EXPECT_EQ(box(name)->text().size(), longText.size()) << name;
+    }
 }
 
 TEST_F(CommaWindow, TabVisitsBoxesAndButtonsInLayoutOrder)

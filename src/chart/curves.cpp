@@ -92,8 +92,14 @@ void HideLegendsOfUndrawnCurves(FormContext& form)
 {
     for (long k = 0; k <= 2; ++k) {
         if (!form.picture->hasCircleOf(slotColour(k)))
-            form.Line3(k)->setVisible(false);
+            HideLegend(form, k);
     }
+}
+
+void HideLegend(FormContext& form, long k)
+{
+    form.Line3(k)->setVisible(false);
+    form.Label4(k)->setText(QString());
 }
 
 void ClearChart(FormContext& form)
@@ -101,10 +107,8 @@ void ClearChart(FormContext& form)
     form.picture->Cls();
     DrawChartFrame(form);
     form.state.ConcAxisMax = 0;
-    for (long k = 0; k <= 2; ++k) {
-        form.Line3(k)->setVisible(false);
-        form.Label4(k)->setText(QString());
-    }
+    for (long k = 0; k <= 2; ++k)
+        HideLegend(form, k);
     form.state.CurveSlot = 0;
 }
 

@@ -17,6 +17,9 @@ bool TankOverflows(const ChartState& state, long k, long j);
 // the step where its tank overflows, and shows their legends.
 void PlotCurves(FormContext& form, long lastSlot);
 
+// Hides the legend line of slot k and empties its text.
+void HideLegend(FormContext& form, long k);
+
 // After a fault cut a redraw short: hides the legend of every curve that is not on the chart.
 void HideLegendsOfUndrawnCurves(FormContext& form);
 

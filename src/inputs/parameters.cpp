@@ -50,7 +50,7 @@ void ShowHours(FormContext& form)
 void ApplyDecimalComma(QLineEdit* box)
 {
     const QString current = box->text();
-    const QString replaced = qText(Replace(current.toStdString(), ",", "."));
+    const QString replaced = QString(current).replace(u',', u'.');
     // Only a real change is written, and the cursor stays where the user was typing: a comma
     // becomes a point in place, the length does not change.
     if (replaced != current) {

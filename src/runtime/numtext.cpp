@@ -44,22 +44,19 @@ int digitValue(char c, int base)
     return value < base ? value : -1;
 }
 
-// "&H…" and "&O…": a whole number that fits 16 bits reads as a signed Integer, one that fits
-// 32 bits as a signed Long, so "&HFFFF" is -1 as on the original platform.
+// "&H…" and "&O…": a whole number in base 16 or 8, read into a Double like any other number.
 double readRadix(std::string_view digits, int base)
 {
-    std::uint64_t value = 0;
+    double value = 0;
     for (char c : digits) {
         const int digit = digitValue(c, base);
         if (digit < 0)
             break;
-        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
-        if (value > 0xFFFFFFFFu)
-            throw RuntimeFault(FaultKind::Overflow, "El número escrito es demasiado grande.");
+        value = value * base + digit;
     }
-    if (value <= 0xFFFFu)
-        return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    if (!std::isfinite(value))
+        throw RuntimeFault(FaultKind::Overflow, "El número escrito es demasiado grande.");
+    return value;
 }
 
 std::size_t skipDigits(const std::string& s, std::size_t pos)
@@ -201,6 +198,7 @@ std::string Format(double value, Pattern pattern, char separator)
     return withSeparator(text, separator);
 }
 
+// The value is scaled by 10 and the product rounded, half to even: 1.05 gives 10.5 and so 1.0.
 double RoundOneDecimal(double value)
 {
     return std::nearbyint(double(Dbl(value) * 10.0)) / 10.0;

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSvgWidget>
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -56,6 +57,7 @@ QRect placeOf(const ControlSpec& row)
 QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
 {
     auto* box = new QLineEdit(QString::fromUtf8(row.text), parent);
+    box->setMaxLength(std::numeric_limits<int>::max()); // no box limits its text
     if (row.flags & Centred)
         box->setAlignment(Qt::AlignCenter);
     if (row.flags & Locked) {
@@ -129,8 +131,8 @@ Form1::Form1(char separator, MessageBox& messages, QWidget* parent)
     setFont(fontFor(FontKind::Window));
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     buildControls();
-    Form_Load();
     wireEvents();
+    Form_Load();
     m_form.Text1(0)->setFocus();
 }
 

@@ -35,8 +35,8 @@ const ControlSpec Layout[] = {
     {"Line2", K::Line, 1560, 360, 1560, 1080, "", F::Window, InFrame},
     {"Label3(0)", K::Label, 120, 360, 1455, 255, "t (s)", F::Window, Centred | InFrame, 16},
     {"Label7", K::Label, 120, 7320, 14895, 255,
-        "TANVERA · balance de materia en un tanque agitado · programa docente de Ingeniería "
-        "Química",
+        "Con agradecimiento a los profesores y estudiantes de Ingeniería Química que inspiraron "
+        "este programa.",
         F::Arial8, Centred, 31},
     {"Label6(0)", K::Label, 9000, 240, 1815, 255, "", F::Window, Opaque, 30},
     {"Label1(9)", K::Label, 1440, 2520, 1215, 375, "Vmax=V·10", F::SansSerif9, Transparent, 28},
