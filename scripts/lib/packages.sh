@@ -9,7 +9,7 @@ ensure_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     if [ "$(id -u)" -ne 0 ]; then
-        echo "Faltan paquetes. Instálelos con:" >&2
+        echo "Missing packages. Install them with:" >&2
         echo "  sudo apt-get install -y ${missing[*]}" >&2
         exit 1
     fi
