@@ -33,7 +33,6 @@ public:
         checkIndex(index, Size);
         return m_items[static_cast<std::size_t>(index)];
     }
-    static constexpr long size() { return Size; }
 
 private:
     std::array<T, Size> m_items {};

@@ -19,7 +19,7 @@ enum class FontKind {
 enum ControlFlag : unsigned {
     Centred = 1u << 0,
     Locked = 1u << 1, // selectable and copyable, not editable; grey text
-    Transparent = 1u << 2, // the diagram shows around the letters
+    Transparent = 1u << 2, // the diagram shows around the letters, as for any label not Opaque
     Opaque = 1u << 3, // the window-face colour behind the text
     Bordered = 1u << 4,
     WordWrap = 1u << 5,
