@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "application.h"
 #include "calc/calculate.h"
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
@@ -37,19 +38,14 @@ namespace {
 
 QFont fontFor(FontKind kind)
 {
-    double points = 8; // the window's user-interface font
+    double points = WindowFontPoints;
     if (kind == FontKind::SansSerif11)
         points = 11.41;
     else if (kind == FontKind::SansSerif9)
         points = 9.27;
     else if (kind == FontKind::Arial8)
         points = 8.56;
-    // Liberation Sans has the metrics of Arial, and sets the narrow captions as intended.
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-        QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(static_cast<int>(std::lround(pointsToPixels(points))));
-    return font;
+    return interfaceFont(points);
 }
 
 // A picture drawn straight by the SVG renderer at the widget's size.
