@@ -29,7 +29,8 @@ if(UNIX AND NOT APPLE)
             DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${file} VERBATIM)
         list(APPEND compressed ${copy}.gz)
     endforeach()
-    add_custom_target(tanvera_docs ALL DEPENDS ${compressed})
+    add_custom_target(tanvera_docs DEPENDS ${compressed})
+    add_dependencies(tanvera tanvera_docs) # so that a build of the program can always be installed
     install(FILES ${PROJECT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
     install(FILES ${PROJECT_BINARY_DIR}/packaging/man/tanvera.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
