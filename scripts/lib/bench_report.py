@@ -55,6 +55,11 @@ def main():
     rows = [("operation", "budget", "TANVERA", "yardstick", "ratio", "")]
     for operation, name, counter, limit, unit, yardstick in RATIOS:
         run = runs_of(runs, name)[0]
+        if run.get("error_occurred"):
+            missed += 1
+            rows.append((operation, f"median <= {limit:.2f} x {yardstick}", "failed", "", "",
+                         run.get("error_message", "")))
+            continue
         ratio = run[counter + "_ratio"]
         ok = ratio <= limit
         missed += not ok
@@ -72,7 +77,8 @@ def main():
         print("| " + " | ".join(cell.ljust(widths[j]) for j, cell in enumerate(row)) + " |")
         if i == 0:
             print("|" + "|".join("-" * (w + 2) for w in widths) + "|")
-    pairs = {name: int(runs_of(runs, name)[0][counter + "_pairs"]) for _, name, counter, *_ in RATIOS}
+    pairs = {name: int(runs_of(runs, name)[0].get(counter + "_pairs", 0))
+             for _, name, counter, *_ in RATIOS}
     print(f"\nRatios are medians over {pairs['BM_RunIntegration']} and {pairs['BM_StartupProcess']} "
           "alternating pairs (program, yardstick).")
     print(f"{len(RATIOS) + len(ABSOLUTE) - missed} within budget, {missed} missed.")
