@@ -1,12 +1,27 @@
 #include "model/integrator.h"
+#include "paired.h"
+#include "plain_loop.h"
 
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 using namespace tanvera;
 
-// One curve run for the start values: 5000 steps, 20,000 evaluations of the model.
-static void BM_RunIntegration(benchmark::State& bench)
+namespace {
+
+double secondsOf(auto&& action)
+{
+    const auto start = std::chrono::steady_clock::now();
+    action();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// One curve run for the start values (5000 steps, 20,000 evaluations of the model) against the
+// plain loop of the same arithmetic, which must give the very same numbers.
+void BM_RunIntegration(benchmark::State& bench)
 {
     auto s = std::make_unique<ChartState>();
     s->InflowRate(0) = static_cast<float>(10.0 / 1000 / 60 / 60);
@@ -15,12 +30,33 @@ static void BM_RunIntegration(benchmark::State& bench)
     s->StartVolume(0) = s->TankVolume(0);
     s->InitialConc(0) = 250;
     s->MaxTime = 20000;
-    for (auto _ : bench) {
+    std::vector<double> times(CurveSteps + 1), concs(CurveSteps + 1);
+    auto plain = [&] {
+        PlainRungeKutta(s->InflowRate(0), s->OutflowRate(0), s->StartVolume(0), 0, 0, s->MaxTime,
+            CurveSteps, s->InitialConc(0), times.data(), concs.data());
+        benchmark::DoNotOptimize(concs[CurveSteps]);
+    };
+    auto program = [&] {
         RunIntegration(*s);
-        benchmark::DoNotOptimize(s->ConcPoints(5000));
+        benchmark::DoNotOptimize(s->ConcPoints(CurveSteps));
+    };
+    plain();
+    program();
+    if (std::memcmp(concs.data(), &s->ConcPoints(0), concs.size() * sizeof(double)) != 0) {
+        bench.SkipWithError("the plain loop does not compute what RunIntegration computes");
+        return;
     }
+
+    Paired paired;
+    for (auto _ : bench) {
+        double seconds = 0;
+        paired.pair([&] { return secondsOf(plain); }, [&] { return seconds = secondsOf(program); });
+        bench.SetIterationTime(seconds);
+    }
+    paired.report(bench, "us", 1e6);
 }
-BENCHMARK(BM_RunIntegration)
-    ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(15)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_RunIntegration)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(3000);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -16,6 +16,28 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/${TANVERA_METAINFO_ID}.metainfo.xm
 install(FILES ${PROJECT_SOURCE_DIR}/src/ui/assets/tanvera.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
+if(UNIX AND NOT APPLE)
+    # The copyright file, the changelog and the manual pages, compressed the way Debian wants
+    # them (gzip -9n: the same bytes on every build).
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    set(compressed)
+    foreach(file changelog man/tanvera.1 man/es/tanvera.1)
+        set(copy ${PROJECT_BINARY_DIR}/packaging/${file})
+        add_custom_command(OUTPUT ${copy}.gz
+            COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/${file} ${copy}
+            COMMAND gzip -9nf ${copy}
+            DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${file} VERBATIM)
+        list(APPEND compressed ${copy}.gz)
+    endforeach()
+    add_custom_target(tanvera_docs DEPENDS ${compressed})
+    add_dependencies(tanvera tanvera_docs) # so that a build of the program can always be installed
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/man/tanvera.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/man/es/tanvera.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/es/man1)
+endif()
+
 if(WIN32)
     # PROJECT_VERSION_TWEAK is empty when project() gives only three numbers.
     if(NOT PROJECT_VERSION_TWEAK)

@@ -2,6 +2,8 @@
 #include "runtime/numtext.h"
 #include "window_fixture.h"
 
+#include <QSet>
+
 using namespace tanvera;
 
 namespace {
@@ -185,4 +187,20 @@ TEST_F(CommaWindow, SalirClosesTheWindowWithoutAQuestion)
     click("Command3");
     EXPECT_TRUE(window->isHidden());
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// The pictures are drawn from compiled-in SVG files; a wrong name or an unregistered resource
+// would leave them blank without any error.
+TEST_F(CommaWindow, IconAndDiagramAreDrawnFromTheirPictures)
+{
+    const QImage icon = window->windowIcon().pixmap(32).toImage();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_GT(qAlpha(icon.pixel(16, 16)), 0);
+
+    const QImage diagram = control("Image1")->grab().toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < diagram.height(); y += 5)
+        for (int x = 0; x < diagram.width(); x += 5)
+            colours.insert(diagram.pixel(x, y));
+    EXPECT_GT(colours.size(), 20);
 }

@@ -25,3 +25,5 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n fo
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format xvfb xauth)
 # What a screenshot on a machine without a display needs.
 SCREENSHOT_PACKAGES=(xvfb xauth imagemagick)
+# What scripts/screenshot needs on top: it clicks and types into the real window.
+DRIVE_PACKAGES=(xdotool)

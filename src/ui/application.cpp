@@ -1,12 +1,25 @@
 #include "application.h"
 
+#include "chart/twips.h"
+
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <clocale>
 
 namespace tanvera {
+
+QFont interfaceFont(double points)
+{
+    // Liberation Sans has the metrics of Arial, and sets the narrow captions as intended.
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+        QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(static_cast<int>(std::lround(pointsToPixels(points))));
+    return font;
+}
 
 char setUpApplication(QApplication& app)
 {
@@ -17,6 +30,11 @@ char setUpApplication(QApplication& app)
     QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
     QApplication::setDesktopFileName(QStringLiteral("tanvera"));
+
+    // The window's font for the whole program: message boxes match the window, and no text is
+    // ever set in a second face (a new text box lays out its empty text in the application's
+    // font before it takes its own, which would load a whole face for nothing).
+    QApplication::setFont(interfaceFont(WindowFontPoints));
 
     // Qt's own texts (the text boxes' context menu, standard buttons) in Spanish as well.
     auto* translator = new QTranslator(&app);

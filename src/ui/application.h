@@ -3,13 +3,21 @@
 #pragma once
 
 class QApplication;
+class QFont;
 
 namespace tanvera {
 
 constexpr const char* ApplicationName = "TANVERA";
 constexpr const char* ApplicationVersion = "1.00";
 
-// Call right after the QApplication is made. Returns the user's regional decimal separator.
+// The window's user-interface font, in points of the window's layout.
+constexpr double WindowFontPoints = 8;
+
+// The program's type face at a size in points of the window's layout.
+QFont interfaceFont(double points);
+
+// Call right after the QApplication is made, before any widget. Returns the user's regional
+// decimal separator.
 char setUpApplication(QApplication& app);
 
 } // namespace tanvera

@@ -1,0 +1,21 @@
+// The yardstick of the start-up budgets: the least a Qt Widgets program does to show a window of
+// TANVERA's size with one label and one text box. Built with first_paint_report.cpp, which ends
+// it after its first paint.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("TANVERA"));
+    window.setFixedSize(1077, 548);
+    auto* label = new QLabel(QStringLiteral("V (l):"), &window);
+    label->setGeometry(266, 326, 35, 27);
+    auto* box = new QLineEdit(QStringLiteral("5.4"), &window);
+    box->setGeometry(309, 326, 78, 27);
+    window.show();
+    return app.exec();
+}
