@@ -28,15 +28,15 @@ std::optional<QStringList> CaptionLabel::wrap(const QString& text) const
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
     QStringList lines;
+    bool fits = true;
     layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    for (QTextLine line = layout.createLine(); fits && line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        if (line.naturalTextWidth() > width)
-            return std::nullopt;
+        fits = line.naturalTextWidth() <= width;
         lines.push_back(text.mid(line.textStart(), line.textLength()).trimmed());
     }
     layout.endLayout();
-    return lines;
+    return fits ? std::optional(lines) : std::nullopt;
 }
 
 int CaptionLabel::linesThatFit() const
