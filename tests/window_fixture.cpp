@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QRegularExpression>
 
 namespace tanvera {
 
@@ -14,6 +15,42 @@ std::string WindowTest::text(const char* name) const
         return label->text().toStdString();
     ADD_FAILURE() << name << " holds no text";
     return {};
+}
+
+testing::AssertionResult ShowsWholeWords(const QLabel* label)
+{
+    const auto* caption = qobject_cast<const CaptionLabel*>(label);
+    if (!caption)
+        return testing::AssertionFailure() << "not a caption label";
+    const QString shown = caption->shownText(), whole = caption->text();
+    const auto failure = [&] {
+        return testing::AssertionFailure()
+            << caption->objectName().toStdString() << " shows \"" << shown.toStdString()
+            << "\" of \"" << whole.toStdString() << "\"";
+    };
+    const qsizetype lines = shown.isEmpty() ? 0 : shown.count(u'\n') + 1;
+    const QFontMetricsF metrics(caption->font());
+    if (lines > 0
+        && metrics.height() + (lines - 1) * metrics.lineSpacing()
+            > caption->contentsRect().height())
+        return failure() << ": more lines than its height holds";
+    // Compared without blanks, which the lines drop where they break.
+    auto squeezed
+        = [](QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); };
+    const bool shortened = shown.endsWith(u'…');
+    const QString head = squeezed(shortened ? shown.chopped(1) : shown);
+    const QString all = squeezed(whole);
+    if (!shortened)
+        return head == all ? testing::AssertionSuccess() : failure();
+    if (!all.startsWith(head) || head.size() == all.size())
+        return failure();
+    // The last word shown must end where the caption has a blank.
+    qsizetype seen = 0, at = 0;
+    for (; at < whole.size() && seen < head.size(); ++at)
+        seen += !whole[at].isSpace();
+    if (!head.isEmpty() && at < whole.size() && !whole[at].isSpace())
+        return failure() << ": a word cut short";
+    return testing::AssertionSuccess();
 }
 
 void typeKeys(QWidget* widget, const QString& typed)

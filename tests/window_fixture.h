@@ -2,6 +2,7 @@
 // clicking buttons and moving the pointer. Message boxes are recorded instead of shown.
 #pragma once
 
+#include "chart/caption_label.h"
 #include "chart/picture2.h"
 #include "runtime/message_box.h"
 #include "ui/form1.h"
@@ -70,6 +71,10 @@ protected:
     RecordingMessageBox messages;
     std::unique_ptr<Form1> window;
 };
+
+// Whether a label shows whole words of its caption on whole lines, nothing cut short: the words
+// shown are the caption's first words, and "…" ends them when any are left out.
+testing::AssertionResult ShowsWholeWords(const QLabel* label);
 
 inline const char* ValidationMessage = "El Volumen, el Caudal, la apertura de la válvula y la "
                                        "Concentración inicial deben ser mayores que cero";

@@ -14,8 +14,11 @@ Canvas::Canvas(QImage& image)
 
 DotStamp::DotStamp(double radiusPixels)
     : m_radius(radiusPixels)
-    , m_extent(static_cast<int>(std::ceil(radiusPixels + 0.5)) + 1)
+    , m_extent(0)
 {
+    if (!(radiusPixels >= 0 && radiusPixels <= MaxRadius))
+        return;
+    m_extent = static_cast<int>(std::ceil(radiusPixels + 0.5)) + 1;
     // Coverage of a pixel: whole inside the disc, fading over the last half pixel.
     const double reach = radiusPixels + 0.5;
     const int extent = m_extent;
@@ -56,6 +59,11 @@ QRgb blend(QRgb under, QRgb colour, int weight)
 
 void DotStamp::stamp(const Canvas& canvas, double cx, double cy, QRgb colour) const
 {
+    // Only a centre that lies within the kernel's reach of the canvas is turned into whole pixels;
+    // beyond, the conversion could overflow. Not a number fails the test too.
+    const double reach = m_extent + 1;
+    if (!(cx > -reach && cy > -reach && cx < canvas.width + reach && cy < canvas.height + reach))
+        return;
     const int px = floorToInt(cx), py = floorToInt(cy);
     const int sx = std::clamp(static_cast<int>((cx - px) * Steps), 0, Steps - 1);
     const int sy = std::clamp(static_cast<int>((cy - py) * Steps), 0, Steps - 1);

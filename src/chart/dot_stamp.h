@@ -21,10 +21,15 @@ struct Canvas
 class DotStamp
 {
 public:
+    // The largest radius a stamp is made for: a dot marks a point, it is not a drawn circle.
+    static constexpr double MaxRadius = 32;
+
+    // A radius that is negative, not a number or above MaxRadius makes a stamp that draws nothing.
     explicit DotStamp(double radiusPixels = 0);
 
     double radius() const { return m_radius; }
-    // Blends a dot of the stamp's radius centred at (cx, cy), in the canvas's device pixels.
+    // Blends a dot of the stamp's radius centred at (cx, cy), in the canvas's device pixels. Any
+    // centre is safe: one whose dot cannot reach the canvas draws nothing.
     void stamp(const Canvas& canvas, double cx, double cy, QRgb colour) const;
 
 private:

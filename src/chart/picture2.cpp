@@ -6,7 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace tanvera {
 
@@ -16,6 +18,105 @@ namespace {
 QRgb toQRgb(std::uint32_t rgb)
 {
     return qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+struct Segment
+{
+    double x1, y1, x2, y2;
+};
+
+// Exact arithmetic on doubles (Shewchuk's expansions): where a line crosses the chart must not
+// depend on how far away its ends lie, and ends up to 3.4e38 would swamp a plain double.
+void twoSum(double a, double b, double& sum, double& error)
+{
+    sum = a + b;
+    const double bPart = sum - a, aPart = sum - bPart;
+    error = (a - aPart) + (b - bPart);
+}
+
+void twoProduct(double a, double b, double& product, double& error)
+{
+    auto split = [](double v, double& high, double& low) {
+        const double c = 134217729.0 * v; // 2^27 + 1
+        high = c - (c - v);
+        low = v - high;
+    };
+    product = a * b;
+    double aHigh, aLow, bHigh, bLow;
+    split(a, aHigh, aLow);
+    split(b, bHigh, bLow);
+    error = aLow * bLow - (((product - aHigh * bHigh) - aLow * bHigh) - aHigh * bLow);
+}
+
+// y1·(x2 - c) - y2·(x1 - c), exact up to its final rounding, for Single inputs.
+double crossTerm(double y1, double x2, double y2, double x1, double c)
+{
+    double parts[16];
+    int count = 0;
+    auto add = [&](double value) { // grows a nonoverlapping expansion
+        for (int i = 0; i < count; ++i)
+            twoSum(value, parts[i], value, parts[i]);
+        parts[count++] = value;
+    };
+    double high, low, product, error;
+    twoSum(x2, -c, high, low);
+    for (double term : {high, low}) {
+        twoProduct(y1, term, product, error);
+        add(product);
+        add(error);
+    }
+    twoSum(x1, -c, high, low);
+    for (double term : {high, low}) {
+        twoProduct(-y2, term, product, error);
+        add(product);
+        add(error);
+    }
+    double sum = 0;
+    for (int i = 0; i < count; ++i)
+        sum += parts[i];
+    return sum;
+}
+
+// The part of a segment that lies within the rectangle, from where it enters to where it leaves.
+std::optional<Segment> visiblePart(const Segment& s, const QRectF& rect)
+{
+    if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2)
+        || !std::isfinite(s.y2))
+        return std::nullopt;
+    const double left = rect.left(), right = rect.right(), top = rect.top(), bottom = rect.bottom();
+    const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
+    std::array<QPointF, 6> found;
+    std::size_t count = 0;
+    auto inside
+        = [&](double x, double y) { return x >= left && x <= right && y >= top && y <= bottom; };
+    if (inside(s.x1, s.y1))
+        found[count++] = {s.x1, s.y1};
+    if (inside(s.x2, s.y2))
+        found[count++] = {s.x2, s.y2};
+    // Crossings with the edges' lines, each worked out exactly from both ends.
+    for (double x : {left, right}) {
+        if (dx != 0 && std::min(s.x1, s.x2) <= x && x <= std::max(s.x1, s.x2)) {
+            const double y = crossTerm(s.y1, s.x2, s.y2, s.x1, x) / dx;
+            if (y >= top && y <= bottom)
+                found[count++] = {x, y};
+        }
+    }
+    for (double y : {top, bottom}) {
+        if (dy != 0 && std::min(s.y1, s.y2) <= y && y <= std::max(s.y1, s.y2)) {
+            const double x = crossTerm(s.x1, s.y2, s.x2, s.y1, y) / dy;
+            if (x >= left && x <= right)
+                found[count++] = {x, y};
+        }
+    }
+    if (count == 0)
+        return std::nullopt;
+    // Ordered along the segment: by x, or by y for an upright one.
+    auto along = [&](const QPointF& p) {
+        return dx != 0 ? (dx > 0 ? p.x() : -p.x()) : (dy > 0 ? p.y() : -p.y());
+    };
+    const auto [first, last] = std::minmax_element(found.begin(), found.begin() + count,
+        [&](const QPointF& a, const QPointF& b) { return along(a) < along(b); });
+    return Segment {first->x(), first->y(), last->x(), last->y()};
 }
 
 } // namespace
@@ -118,6 +219,12 @@ void Picture2::renderNewItems()
     const QColor foreground = palette().color(QPalette::WindowText);
     const QTransform inTwips = QTransform::fromScale(1 / TwipsPerPixel, 1 / TwipsPerPixel);
     const Canvas canvas(m_image);
+    // Lines are cut to the image, with room for the pen, before the painter sees them: its
+    // fixed-point rasteriser cannot take far-off points.
+    const QSizeF logical = QSizeF(m_image.size()) / ratio;
+    const double margin = 2 * TwipsPerPixel;
+    const QRectF lineRect(-margin, -margin, logical.width() * TwipsPerPixel + 2 * margin,
+        logical.height() * TwipsPerPixel + 2 * margin);
     QPainter painter(&m_image);
     painter.setTransform(inTwips);
     for (; m_rendered < m_items.size(); ++m_rendered) {
@@ -131,17 +238,26 @@ void Picture2::renderNewItems()
         }
         const QColor colour = item.foreground ? foreground : QColor(toQRgb(item.colour));
         if (item.kind == Item::Kind::Line) {
-            painter.setPen(QPen(colour, TwipsPerPixel));
-            painter.drawLine(QPointF(item.x1, item.y1), QPointF(item.x2, item.y2));
+            const auto part = visiblePart({item.x1, item.y1, item.x2, item.y2}, lineRect);
+            if (part) {
+                painter.setPen(QPen(colour, TwipsPerPixel));
+                painter.drawLine(QPointF(part->x1, part->y1), QPointF(part->x2, part->y2));
+            }
             continue;
         }
-        // Text in logical pixels, so the font keeps its hinting.
+        // Text in logical pixels, so the font keeps its hinting; a text whose box (with a line's
+        // height of room around it for overhangs) cannot meet the image is left out.
+        const QString text = QString::fromStdString(textOf(item));
+        const QFontMetricsF metrics(font());
+        const double x = item.x1 / TwipsPerPixel, y = item.y1 / TwipsPerPixel;
+        const double room = metrics.height();
+        if (!(x < logical.width() + room && y < logical.height() + room
+                && x + metrics.horizontalAdvance(text) + room > 0 && y + 2 * room > 0))
+            continue;
         painter.resetTransform();
         painter.setPen(colour);
         painter.setFont(font());
-        const QPointF corner(item.x1 / TwipsPerPixel, item.y1 / TwipsPerPixel);
-        painter.drawText(corner + QPointF(0, painter.fontMetrics().ascent()),
-            QString::fromStdString(textOf(item)));
+        painter.drawText(QPointF(x, y + painter.fontMetrics().ascent()), text);
         painter.setTransform(inTwips);
     }
 }

@@ -19,7 +19,7 @@ void DeriveOutflow(FormContext& form)
     const long slot = s.CurveSlot;
     s.OutflowRate(slot) = toSingle(double(Dbl(s.ValveOpening(slot)) * s.InflowRate(slot) / 100.0));
     const float litresPerHour = toSingle(double(Dbl(s.OutflowRate(slot)) * 1000.0 * 60.0 * 60.0));
-    form.Text1(6)->setText(qText(Format(litresPerHour, Pattern::TwoDecimals, form.separator)));
+    WriteBox(form.Text1(6), qText(Format(litresPerHour, Pattern::TwoDecimals, form.separator)));
 }
 
 } // namespace
@@ -47,17 +47,21 @@ void ShowHours(FormContext& form)
     form.Label5->setText(qText("= " + Format(hours, Pattern::TwoDecimals, form.separator) + " h"));
 }
 
-void ApplyDecimalComma(QLineEdit* box)
+void WriteBox(QLineEdit* box, const QString& text)
 {
     const QString current = box->text();
-    const QString replaced = QString(current).replace(u',', u'.');
-    // Only a real change is written, and the cursor stays where the user was typing: a comma
-    // becomes a point in place, the length does not change.
-    if (replaced != current) {
-        const int cursor = box->cursorPosition();
-        box->setText(replaced);
-        box->setCursorPosition(cursor);
-    }
+    if (text == current)
+        return;
+    const bool typedHere = box->window()->focusWidget() == box && text.size() == current.size();
+    const int cursor = box->cursorPosition();
+    box->setText(text);
+    // setText leaves the cursor at the end, which scrolls a long text to its end: "0000,00".
+    box->setCursorPosition(typedHere ? cursor : 0);
+}
+
+void ApplyDecimalComma(QLineEdit* box)
+{
+    WriteBox(box, box->text().replace(u',', u'.'));
 }
 
 void ApplyDecimalCommaToParameters(FormContext& form)
@@ -73,7 +77,7 @@ void LimitValve(FormContext& form)
         return;
     form.messages.show("La apertura de la válvula no puede ser mayor del 100%");
     s.ValveOpening(s.CurveSlot) = 100;
-    form.Text1(4)->setText(QStringLiteral("100"));
+    WriteBox(form.Text1(4), QStringLiteral("100"));
     DeriveOutflow(form);
 }
 

@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "calc/calculate.h"
+#include "chart/caption_label.h"
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
 #include "chart/readout.h"
@@ -140,10 +141,9 @@ QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
 
 QWidget* makeLabel(const ControlSpec& row, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
+    auto* label = new CaptionLabel(QString::fromUtf8(row.text), parent);
     label->setAlignment(
         (row.flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-    label->setWordWrap(row.flags & WordWrap);
     label->setAutoFillBackground(row.flags & Opaque);
     if (row.flags & Bordered)
         label->setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -46,7 +46,7 @@ const ControlSpec Layout[] = {
         24},
     {"Label1(5)", K::Label, 240, 1560, 1455, 375, "C1j (mol/m3):", F::SansSerif11, Transparent, 23},
     {"Label1(4)", K::Label, 6600, 1560, 1215, 615, "Apertura válvula (%)", F::SansSerif11,
-        Centred | Transparent | WordWrap, 21},
+        Centred | Transparent, 21},
     {"Label1(0)", K::Label, 3720, 4560, 495, 375, "V (l):", F::SansSerif11, Transparent, 0},
     {"Label5", K::Label, 13800, 195, 855, 255, "", F::SansSerif9, Transparent, 14},
     {"Label4(2)", K::Label, 9120, 6360, 5760, 255, "", F::Window, Opaque, 13},

@@ -22,9 +22,8 @@ enum ControlFlag : unsigned {
     Transparent = 1u << 2, // the diagram shows around the letters, as for any label not Opaque
     Opaque = 1u << 3, // the window-face colour behind the text
     Bordered = 1u << 4,
-    WordWrap = 1u << 5,
-    Hidden = 1u << 6,
-    InFrame = 1u << 7, // placed inside Frame1, relative to its top-left corner
+    Hidden = 1u << 5,
+    InFrame = 1u << 6, // placed inside Frame1, relative to its top-left corner
 };
 
 struct ControlSpec
