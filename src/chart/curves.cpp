@@ -72,15 +72,13 @@ PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, cha
 
 void PlotCurves(FormContext& form, long lastSlot)
 {
-    // Every point and legend is worked out before anything is drawn: a value that cannot be
-    // shown then stops the redraw with no curve half drawn and no legend for a missing curve.
+    // Each curve is worked out completely (points and legend) before it is drawn: a value that
+    // cannot be shown stops the redraw with the curves before it on the chart, no curve half
+    // drawn and no legend for a missing curve.
     const ChartState& s = form.state;
     const ChartMapping map = ChartMapping::of(s, *form.picture);
-    std::vector<PlannedCurve> curves;
-    for (long k = 0; k <= lastSlot; ++k)
-        curves.push_back(planCurve(s, map, k, form.separator));
-
-    for (const PlannedCurve& curve : curves) {
+    for (long k = 0; k <= lastSlot; ++k) {
+        const PlannedCurve curve = planCurve(s, map, k, form.separator);
         for (const auto& [x, y] : curve.points)
             form.picture->Circle(x, y, PointRadius, curve.colour);
         form.Line3(curve.slot)->setVisible(true);

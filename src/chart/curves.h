@@ -14,7 +14,8 @@ std::string LegendText(const ChartState& state, long k, char separator);
 bool TankOverflows(const ChartState& state, long k, long j);
 
 // Draws the curves of slots 0..lastSlot from ConcResults over the frame already drawn, each up to
-// the step where its tank overflows, and shows their legends.
+// the step where its tank overflows, and shows their legends. A curve that cannot be shown ends
+// the redraw with the curves before it drawn whole and itself not at all.
 void PlotCurves(FormContext& form, long lastSlot);
 
 // Hides the legend line of slot k and empties its text.
