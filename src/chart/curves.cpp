@@ -2,6 +2,7 @@
 
 #include "chart_frame.h"
 #include "runtime/checked.h"
+#include "runtime/fault.h"
 #include "runtime/numtext.h"
 
 #include <algorithm>
@@ -100,14 +101,30 @@ void HideLegend(FormContext& form, long k)
     form.Label4(k)->setText(QString());
 }
 
-void ClearChart(FormContext& form)
+namespace {
+
+void forgetCurves(FormContext& form)
 {
-    form.picture->Cls();
-    DrawChartFrame(form);
     form.state.ConcAxisMax = 0;
     for (long k = 0; k <= 2; ++k)
         HideLegend(form, k);
     form.state.CurveSlot = 0;
+}
+
+} // namespace
+
+void ClearChart(FormContext& form)
+{
+    form.picture->Cls();
+    // Clearing is the way out of any state, so the slots are reset even when the frame cannot
+    // be drawn (a maximum time near the top of the Double range); the fault is reported after.
+    try {
+        DrawChartFrame(form);
+    } catch (const RuntimeFault&) {
+        forgetCurves(form);
+        throw;
+    }
+    forgetCurves(form);
 }
 
 } // namespace tanvera

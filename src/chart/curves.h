@@ -25,7 +25,8 @@ void HideLegend(FormContext& form, long k);
 void HideLegendsOfUndrawnCurves(FormContext& form);
 
 // Wipes the curves, redraws the empty frame (still scaled for the curves just removed), hides the
-// legends and starts again at slot 0.
+// legends and starts again at slot 0. A frame that cannot be drawn does not stop the reset: its
+// fault is raised once the reset is done.
 void ClearChart(FormContext& form);
 
 } // namespace tanvera
