@@ -313,6 +313,7 @@ TEST_F(RandomWalk, NoActionCrashesOrLeavesTheStateUnsound)
             restartProgram();
             ++restarts;
         }
+        picture().renderedImage(); // painted, as the shown window would be
         const auto before = messages.shown.size();
         if (!HasFatalFailure())
             expectSound(action);
