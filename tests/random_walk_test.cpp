@@ -1,16 +1,24 @@
 // A long random walk of user actions on the real window: texts of every kind typed into every
-// box, clicks on the three buttons and pointer moves in and around the chart. Nothing may crash
-// or trip a sanitizer, and after every action the state must stay sound. The seed and the
-// number of actions can be set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS for longer runs.
+// box, numbers of every magnitude above all in the maximum time and the query time, clicks on
+// the three buttons and pointer moves in and around the chart. Nothing may crash or trip a
+// sanitizer, and after every action the state must stay sound: legends follow their curves,
+// every curve drawn is its slot's run over the time axis shown, and clearing always clears. The
+// seed and the number of actions can be set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS.
+#include "chart/curves.h"
+#include "model/integrator.h"
+#include "runtime/fault.h"
 #include "runtime/numtext.h"
 #include "window_fixture.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <deque>
+#include <map>
 #include <random>
+#include <tuple>
 
 using namespace tanvera;
 
@@ -35,8 +43,29 @@ public:
         return std::uniform_real_distribution<double>(low, high)(m_random);
     }
 
-    // A text a student might type, or one that tries to break the program.
-    QString text()
+    // A number of any magnitude a Double holds, 1e-45 to 1.78e308, either sign, in any notation.
+    QString anyMagnitude(bool isTime)
+    {
+        // For a time, the top decades, where the chart's arithmetic gives out, come up more often.
+        const double magnitude = pick(isTime ? 3 : 8) ? uniform(-45, 308) : uniform(300, 308.25);
+        const double value = std::pow(10.0, magnitude) * (pick(2) ? 1 : -1);
+        // Few digits: every key typed runs the box's reaction again.
+        const char format = magnitude < 12 && pick(2) ? 'f' : "eg"[pick(2)];
+        QString number = QString::number(value, format, pick(4));
+        return pick(4) == 0 ? number.replace('.', ',') : number;
+    }
+
+    // A text a student might type, or one that tries to break the program. The times (maximum
+    // and query) get a number of any magnitude more often: the chart's limits live there.
+    QString text(bool isTime)
+    {
+        if (pick(isTime ? 2 : 5) == 0)
+            return anyMagnitude(isTime);
+        return everydayText();
+    }
+
+private:
+    QString everydayText()
     {
         static const std::array<const char*, 40> odd
             = {"", "-", "+", ".", ",", "e", "E5", "1e", "abc", "12abc", "3,6E4", "1.234,5",
@@ -57,13 +86,22 @@ public:
         }
     }
 
-private:
     std::mt19937 m_random;
+};
+
+// A slot's curve as a fresh integration gives it over a time axis: its concentrations up to the
+// step where its tank overflows, or nothing when the run faults.
+struct FreshCurve
+{
+    std::vector<double> conc;
+    bool faults = false;
 };
 
 class RandomWalk : public WindowTest
 {
 protected:
+    long curvesChecked = 0;
+
     void restartProgram() { window = std::make_unique<Form1>(',', messages); }
 
     std::string boxTexts() const
@@ -74,23 +112,148 @@ protected:
         return texts + " [" + text("Text2") + "]";
     }
 
+    // The checks run after every action, each while the ones before it hold.
     void expectSound(long action)
+    {
+        for (auto check :
+            {&RandomWalk::expectSlotsAndLegendsSound, &RandomWalk::expectCurvesAreFreshRuns}) {
+            if (!HasFatalFailure())
+                (this->*check)(action);
+        }
+    }
+
+    void expectSlotsAndLegendsSound(long action)
     {
         const ChartState& s = state();
         ASSERT_GE(s.CurveSlot, 0) << "action " << action;
         ASSERT_LE(s.CurveSlot, 3) << "action " << action;
         ASSERT_GE(s.ConcAxisMax, 0.f) << "action " << action;
-        const std::array<std::uint32_t, 3> colours = {Red, Green, Blue};
         for (int k = 0; k < 3; ++k) {
-            const std::string mark = "Line3(" + std::to_string(k) + ")";
-            const std::string legend = "Label4(" + std::to_string(k) + ")";
-            const bool shown = !control(mark.c_str())->isHidden();
-            ASSERT_EQ(shown, picture().hasCircleOf(colours[k]))
+            const bool shown = !control(legendMark(k).c_str())->isHidden();
+            ASSERT_EQ(shown, picture().hasCircleOf(Colours[k]))
                 << "legend " << k << " after action " << action;
-            ASSERT_EQ(shown, !text(legend.c_str()).empty())
+            ASSERT_EQ(shown, !text(legendText(k).c_str()).empty())
                 << "legend text " << k << " after action " << action;
         }
     }
+
+    // A clearing, also the one that starts a fourth curve, leaves no legend of slots from
+    // `firstCleared` on and CurveSlot at most `slotAfter`.
+    void expectCleared(long action, int firstCleared, int slotAfter)
+    {
+        ASSERT_LE(state().CurveSlot, slotAfter) << "clearing at action " << action;
+        for (int k = firstCleared; k < 3; ++k)
+            ASSERT_TRUE(control(legendMark(k).c_str())->isHidden())
+                << "legend " << k << " after clearing at action " << action;
+    }
+
+    // Every curve on the chart is its slot's stored parameters integrated afresh over the time
+    // axis shown and the current StepCount: as many dots as steps up to where its tank
+    // overflows, each at its step's x, and a few at the heights of the fresh concentrations.
+    void expectCurvesAreFreshRuns(long action)
+    {
+        const ChartState& s = state();
+        std::array<std::vector<const Picture2::Item*>, 3> curves;
+        const Picture2::Item* axisEnd = nullptr;
+        const float W = picture().Width(), H = picture().Height();
+        for (const auto& item : picture().items()) {
+            for (int k = 0; k < 3; ++k)
+                if (item.kind == Picture2::Item::Kind::Circle && item.colour == Colours[k])
+                    curves[k].push_back(&item);
+            if (item.kind == Picture2::Item::Kind::Text && item.x1 == W - 500 && item.y1 == H - 200)
+                axisEnd = &item;
+        }
+        for (int k = 0; k < 3; ++k) {
+            if (curves[k].empty())
+                continue;
+            ASSERT_NE(axisEnd, nullptr)
+                << "curve " << k << " without a time axis, action " << action;
+            // The axis shows MaxTime, unless the boxes were read since it was drawn and box 3
+            // held no positive time: the axis then shows the substitute the reaction used.
+            const std::string shown = picture().textOf(*axisEnd);
+            const double T
+                = shown == axisText(s.MaxTime) ? s.MaxTime : Val(Replace(shown, ",", "."));
+            const FreshCurve& fresh = freshRun(k, T, s.StepCount);
+            ASSERT_FALSE(fresh.faults) << "curve " << k << " drawn, but its run over " << T
+                                       << " s faults; action " << action;
+            ASSERT_EQ(curves[k].size(), fresh.conc.size())
+                << "points of curve " << k << " over " << T << " s, action " << action;
+            expectHeightsFollow(*curves[k].front(), fresh, curves[k], k, action);
+            ++curvesChecked;
+            if (HasFatalFailure())
+                return;
+        }
+    }
+
+private:
+    // The axis's scale is the one it was drawn with, so the heights are compared through the
+    // first dot, which stands at the initial concentration in every run.
+    void expectHeightsFollow(const Picture2::Item& first, const FreshCurve& fresh,
+        const std::vector<const Picture2::Item*>& dots, int k, long action)
+    {
+        const double base = picture().Height() - 300.0; // the time axis, C = 0
+        const double plotWidth = picture().Width() - 900.0;
+        const long steps = state().StepCount;
+        const double perConc = (base - first.y1) / fresh.conc[0];
+        const std::size_t last = dots.size() - 1;
+        for (std::size_t j : {last / 3, last / 2, 2 * last / 3, last}) {
+            const double x = 800.0 + double(j) * plotWidth / double(steps);
+            ASSERT_NEAR(dots[j]->x1, x, 0.01)
+                << "curve " << k << " step " << j << ", action " << action;
+            if (base - first.y1 < 50) // too near the axis to read the scale from it
+                continue;
+            const double y = base - fresh.conc[j] * perConc;
+            if (y < 0 || y > picture().Height())
+                continue;
+            ASSERT_NEAR(dots[j]->y1, y, 0.5 + 1e-4 * std::abs(base - y))
+                << "curve " << k << " step " << j << ", action " << action;
+        }
+    }
+
+    std::string axisText(double value) const
+    {
+        std::string text = value < 0 ? "" : " ";
+        return text.append(Str(value, ',')).append(" ");
+    }
+
+    // Cached by the run's inputs, so an unchanged curve is not integrated again.
+    const FreshCurve& freshRun(int k, double T, std::int16_t steps)
+    {
+        const ChartState& s = state();
+        const auto key = std::make_tuple(s.InflowRate(k), s.OutflowRate(k), s.StartVolume(k),
+            s.MaxVolume(k), s.InitialConc(k), T, steps);
+        if (const auto found = m_fresh.find(key); found != m_fresh.end())
+            return found->second;
+        if (m_fresh.size() > 64)
+            m_fresh.clear();
+        ChartState& run = *m_scratch;
+        run.CurveSlot = static_cast<std::int16_t>(k);
+        run.InflowRate(k) = s.InflowRate(k);
+        run.OutflowRate(k) = s.OutflowRate(k);
+        run.StartVolume(k) = s.StartVolume(k);
+        run.MaxVolume(k) = s.MaxVolume(k);
+        FreshCurve fresh;
+        try {
+            RungeKutta(run, 0, T, steps, s.InitialConc(k));
+            for (long j = 0; j <= steps; ++j) {
+                fresh.conc.push_back(run.ConcPoints(j));
+                if (TankOverflows(run, k, j))
+                    break;
+            }
+        } catch (const RuntimeFault&) {
+            fresh.faults = true;
+        }
+        return m_fresh.emplace(key, std::move(fresh)).first->second;
+    }
+
+    static std::string legendMark(int k) { return "Line3(" + std::to_string(k) + ")"; }
+    static std::string legendText(int k) { return "Label4(" + std::to_string(k) + ")"; }
+
+    static constexpr std::array<std::uint32_t, 3> Colours = {Red, Green, Blue};
+
+    std::unique_ptr<ChartState> m_scratch = std::make_unique<ChartState>();
+    std::map<std::tuple<float, float, float, float, float, double, std::int16_t>, FreshCurve>
+        m_fresh;
 };
 
 } // namespace
@@ -112,22 +275,33 @@ TEST_F(RandomWalk, NoActionCrashesOrLeavesTheStateUnsound)
     for (long action = 0; action < actions; ++action) {
         const int kind = walk.pick(20);
         if (kind < 11) {
-            const char* name = boxes[walk.pick(8)];
-            const QString typed = walk.text();
-            if (walk.pick(3) == 0) {
+            const int boxIndex = walk.pick(8);
+            const char* name = boxes[boxIndex];
+            const QString typed = walk.text(boxIndex == 3 || boxIndex == 7);
+            const int how = walk.pick(4);
+            if (how == 0) {
                 note(std::string("append \"") + typed.toStdString() + "\" to " + name);
                 box(name)->setFocus();
                 typeKeys(box(name), typed); // typed where the cursor stands
+            } else if (how == 1) {
+                // Pasted over the whole text: one change, with no shorter text before it.
+                note(std::string("paste \"") + typed.toStdString() + "\" into " + name);
+                box(name)->selectAll();
+                box(name)->insert(typed);
             } else {
                 note(std::string("type \"") + typed.toStdString() + "\" into " + name);
                 typeInto(name, typed);
             }
         } else if (kind < 15) {
             note("Calcular");
+            const bool fourth = state().CurveSlot > 2;
             click("Command1");
+            if (fourth)
+                expectCleared(action, 1, 1);
         } else if (kind < 16) {
             note("Borrar");
             click("Command2");
+            expectCleared(action, 0, 0);
         } else if (kind < 19) {
             note("pointer");
             moveTo(static_cast<float>(walk.uniform(-2000, 9000)),
@@ -139,8 +313,10 @@ TEST_F(RandomWalk, NoActionCrashesOrLeavesTheStateUnsound)
             restartProgram();
             ++restarts;
         }
+        picture().renderedImage(); // painted, as the shown window would be
         const auto before = messages.shown.size();
-        expectSound(action);
+        if (!HasFatalFailure())
+            expectSound(action);
         if (HasFatalFailure())
             for (auto i = before; i < messages.shown.size(); ++i)
                 note("message: " + messages.shown[i]);
@@ -156,4 +332,5 @@ TEST_F(RandomWalk, NoActionCrashesOrLeavesTheStateUnsound)
     }
     RecordProperty("messages", static_cast<int>(messages.shown.size()));
     RecordProperty("restarts", static_cast<int>(restarts));
+    RecordProperty("curves checked", static_cast<int>(curvesChecked));
 }

@@ -53,6 +53,27 @@ TEST_F(Readout, ClearingEmptiesTheChartAndZeroesTheScale)
     EXPECT_EQ(state().CurveSlot, 1);
 }
 
+TEST_F(Readout, ClearingCompletesWhenTheFrameCannotBeDrawn)
+{
+    // Both ways of clearing: the button, and the fourth calculation that starts a new chart.
+    for (const char* button : {"Command2", "Command1"}) {
+        typeInto("Text1(3)", "20000");
+        click("Command2");
+        for (int curve = 0; curve < 3; ++curve)
+            click("Command1");
+        ASSERT_EQ(state().CurveSlot, 3);
+        box("Text1(3)")->setText("1e308"); // pasted: too large for the frame's time scale
+        messages.shown.clear();
+        click(button);
+        ASSERT_EQ(messages.shown.size(), 1u) << button;
+        EXPECT_NE(messages.shown[0].find("Desbordamiento"), std::string::npos) << button;
+        EXPECT_EQ(state().CurveSlot, 0) << button;
+        EXPECT_EQ(state().ConcAxisMax, 0.f) << button;
+        for (const char* name : {"Line3(0)", "Line3(1)", "Line3(2)"})
+            EXPECT_TRUE(control(name)->isHidden()) << name << " " << button;
+    }
+}
+
 TEST_F(Readout, FaultIsReportedOnceWhileThePointerMoves)
 {
     typeInto("Text1(3)", "1e305");

@@ -6,6 +6,7 @@
 #include "model/integrator.h"
 #include "runtime/checked.h"
 #include "runtime/numtext.h"
+#include "runtime/scoped_restore.h"
 
 namespace tanvera {
 
@@ -18,6 +19,7 @@ void CopyResults(FormContext& form)
     ChartState& s = form.state;
     const long slot = s.CurveSlot;
     const long steps = s.StepCount;
+    s.ComputedFor(slot) = {};
     for (long i = 0; i <= steps; ++i) {
         s.ConcResults(slot, i) = s.ConcPoints(i);
         const bool overflows = TankOverflows(s, slot, i);
@@ -29,6 +31,23 @@ void CopyResults(FormContext& form)
             s.ConcAxisMax = conc;
         if (overflows)
             break;
+    }
+    s.ComputedFor(slot) = {s.MaxTime, s.StepCount};
+}
+
+// A curve shown over another time axis is computed again before it is drawn with the new one:
+// the boxes are read here without the substitute the maximum-time reaction puts in for a time
+// that is not positive, and that reaction may have been cut short by a fault. A fault here
+// ends the calculation before the chart is touched, which then still shows its own axis.
+void RecomputeCurvesForTheTimeAxis(ChartState& s)
+{
+    const std::int16_t slot = s.CurveSlot;
+    const ScopedRestore keepCurveSlot(s.CurveSlot);
+    for (std::int16_t k = 0; k < slot; ++k) {
+        if (!ComputedForTimeAxis(s, k)) {
+            s.CurveSlot = k;
+            RecomputeCurve(s);
+        }
     }
 }
 
@@ -47,6 +66,7 @@ void Command1_Click(FormContext& form)
         return;
     RunIntegration(s);
     CopyResults(form);
+    RecomputeCurvesForTheTimeAxis(s);
     form.picture->Cls();
     DrawChartFrame(form);
     PlotCurves(form, s.CurveSlot);

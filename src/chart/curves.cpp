@@ -2,6 +2,7 @@
 
 #include "chart_frame.h"
 #include "runtime/checked.h"
+#include "runtime/fault.h"
 #include "runtime/numtext.h"
 
 #include <algorithm>
@@ -72,15 +73,13 @@ PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, cha
 
 void PlotCurves(FormContext& form, long lastSlot)
 {
-    // Every point and legend is worked out before anything is drawn: a value that cannot be
-    // shown then stops the redraw with no curve half drawn and no legend for a missing curve.
+    // Each curve is worked out completely (points and legend) before it is drawn: a value that
+    // cannot be shown stops the redraw with the curves before it on the chart, no curve half
+    // drawn and no legend for a missing curve.
     const ChartState& s = form.state;
     const ChartMapping map = ChartMapping::of(s, *form.picture);
-    std::vector<PlannedCurve> curves;
-    for (long k = 0; k <= lastSlot; ++k)
-        curves.push_back(planCurve(s, map, k, form.separator));
-
-    for (const PlannedCurve& curve : curves) {
+    for (long k = 0; k <= lastSlot; ++k) {
+        const PlannedCurve curve = planCurve(s, map, k, form.separator);
         for (const auto& [x, y] : curve.points)
             form.picture->Circle(x, y, PointRadius, curve.colour);
         form.Line3(curve.slot)->setVisible(true);
@@ -102,14 +101,30 @@ void HideLegend(FormContext& form, long k)
     form.Label4(k)->setText(QString());
 }
 
-void ClearChart(FormContext& form)
+namespace {
+
+void forgetCurves(FormContext& form)
 {
-    form.picture->Cls();
-    DrawChartFrame(form);
     form.state.ConcAxisMax = 0;
     for (long k = 0; k <= 2; ++k)
         HideLegend(form, k);
     form.state.CurveSlot = 0;
+}
+
+} // namespace
+
+void ClearChart(FormContext& form)
+{
+    form.picture->Cls();
+    // Clearing is the way out of any state, so the slots are reset even when the frame cannot
+    // be drawn (a maximum time near the top of the Double range); the fault is reported after.
+    try {
+        DrawChartFrame(form);
+    } catch (const RuntimeFault&) {
+        forgetCurves(form);
+        throw;
+    }
+    forgetCurves(form);
 }
 
 } // namespace tanvera

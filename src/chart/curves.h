@@ -14,7 +14,8 @@ std::string LegendText(const ChartState& state, long k, char separator);
 bool TankOverflows(const ChartState& state, long k, long j);
 
 // Draws the curves of slots 0..lastSlot from ConcResults over the frame already drawn, each up to
-// the step where its tank overflows, and shows their legends.
+// the step where its tank overflows, and shows their legends. A curve that cannot be shown ends
+// the redraw with the curves before it drawn whole and itself not at all.
 void PlotCurves(FormContext& form, long lastSlot);
 
 // Hides the legend line of slot k and empties its text.
@@ -24,7 +25,8 @@ void HideLegend(FormContext& form, long k);
 void HideLegendsOfUndrawnCurves(FormContext& form);
 
 // Wipes the curves, redraws the empty frame (still scaled for the curves just removed), hides the
-// legends and starts again at slot 0.
+// legends and starts again at slot 0. A frame that cannot be drawn does not stop the reset: its
+// fault is raised once the reset is done.
 void ClearChart(FormContext& form);
 
 } // namespace tanvera

@@ -4,8 +4,8 @@
 #include "chart/curves.h"
 #include "model/integrator.h"
 #include "parameters.h"
+#include "runtime/fault.h"
 #include "runtime/numtext.h"
-#include "runtime/scoped_restore.h"
 
 namespace tanvera {
 
@@ -27,16 +27,21 @@ void Text1_Change(FormContext& form, std::int16_t index)
     form.picture->Cls();
     DrawChartFrame(form);
 
-    // The model reads its slot from CurveSlot, so it points at each curve while that is redone;
-    // it is given back on every path, so that a fault does not make the chart forget its curves.
+    // The model reads its slot from CurveSlot, so it points at each curve while that is redone.
+    // A fault leaves it there: that curve and the ones after it cannot be shown over this time
+    // axis, so they leave the chart, and the next calculation computes that slot afresh. The
+    // curves already redone are drawn before the fault is reported.
     const std::int16_t shown = s.CurveSlot;
-    const ScopedRestore keepCurveSlot(s.CurveSlot);
     for (std::int16_t slot = 0; slot < shown; ++slot) {
         s.CurveSlot = slot;
-        RungeKutta(s, s.startTimeValue(), s.MaxTime, s.StepCount, s.InitialConc(slot));
-        for (long i = 0; i <= s.StepCount; ++i)
-            s.ConcResults(slot, i) = s.ConcPoints(i);
+        try {
+            RecomputeCurve(s);
+        } catch (const RuntimeFault&) {
+            PlotCurves(form, slot - 1);
+            throw;
+        }
     }
+    s.CurveSlot = shown;
     PlotCurves(form, shown - 1);
 }
 

@@ -5,6 +5,7 @@
 #include "runtime/fixed_array.h"
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace tanvera {
@@ -14,6 +15,14 @@ constexpr long MaxStep = 10000; // last row of the integrator's tables
 constexpr long MaxResultStep = 1000000; // last row of the results table
 
 template <typename T> using SlotArray = FixedArray<T, SlotCount>;
+
+// The run a slot's column of ConcResults holds: its end time and step count; none at start.
+struct RunSpan
+{
+    double end = std::numeric_limits<double>::quiet_NaN();
+    std::int16_t steps = 0;
+};
+
 using StepArray = FixedArray<double, MaxStep + 1>;
 using ResultTable = FixedTable<double, SlotCount, MaxResultStep + 1>;
 
@@ -39,6 +48,8 @@ struct ChartState
     double EndTime = 0; // s
     double StartConc = 0; // mol/m3
     std::int16_t StepCount = 0; // steps of the latest run set up
+    // What each slot's column was computed for: a curve is drawn only over that time axis.
+    SlotArray<RunSpan> ComputedFor;
 
     // The start time as the integrator takes it: empty reads as 0 too.
     double startTimeValue() const { return StartTime.value_or(0); }

@@ -128,4 +128,20 @@ void RunIntegration(ChartState& state)
     RungeKutta(state, state.startTimeValue(), state.EndTime, CurveSteps, state.StartConc);
 }
 
+void RecomputeCurve(ChartState& state)
+{
+    const long slot = state.CurveSlot;
+    RungeKutta(
+        state, state.startTimeValue(), state.MaxTime, state.StepCount, state.InitialConc(slot));
+    for (long i = 0; i <= state.StepCount; ++i)
+        state.ConcResults(slot, i) = state.ConcPoints(i);
+    state.ComputedFor(slot) = {state.MaxTime, state.StepCount};
+}
+
+bool ComputedForTimeAxis(const ChartState& state, long k)
+{
+    const RunSpan& span = state.ComputedFor(k);
+    return span.end == state.MaxTime && span.steps == state.StepCount;
+}
+
 } // namespace tanvera

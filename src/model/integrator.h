@@ -18,6 +18,13 @@ void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0
 // The curve run of slot CurveSlot: from 0 to MaxTime in 5000 steps.
 void RunIntegration(ChartState& state);
 
+// A shown curve done again for the time axis: slot CurveSlot from 0 to MaxTime in StepCount
+// steps, every row of the run stored in its column.
+void RecomputeCurve(ChartState& state);
+
+// Whether slot k's column holds its run over the current MaxTime and StepCount.
+bool ComputedForTimeAxis(const ChartState& state, long k);
+
 constexpr std::int16_t CurveSteps = 5000;
 
 } // namespace tanvera
