@@ -115,8 +115,8 @@ protected:
     // The checks run after every action, each while the ones before it hold.
     void expectSound(long action)
     {
-        for (auto check :
-            {&RandomWalk::expectSlotsAndLegendsSound, &RandomWalk::expectCurvesAreFreshRuns}) {
+        for (auto check : {&RandomWalk::expectSlotsAndLegendsSound,
+                 &RandomWalk::expectCurvesAreFreshRuns, &RandomWalk::expectNumbersShownWhole}) {
             if (!HasFatalFailure())
                 (this->*check)(action);
         }
@@ -136,6 +136,22 @@ protected:
                 << "legend text " << k << " after action " << action;
         }
     }
+
+    // Every label that shows a number shows whole words of it, or leaves them out. A caption
+    // is checked when it changes: the check lays the text out again.
+    void expectNumbersShownWhole(long action)
+    {
+        static constexpr std::array<const char*, 6> readouts
+            = {"Label2", "Label5", "Label6(0)", "Label4(0)", "Label4(1)", "Label4(2)"};
+        for (std::size_t i = 0; i < readouts.size(); ++i) {
+            const QLabel* label = control<QLabel>(readouts[i]);
+            if (label->text() == captionsChecked[i])
+                continue;
+            ASSERT_TRUE(ShowsWholeWords(label)) << "after action " << action;
+            captionsChecked[i] = label->text();
+        }
+    }
+    std::array<QString, 6> captionsChecked;
 
     // A clearing, also the one that starts a fourth curve, leaves no legend of slots from
     // `firstCleared` on and CurveSlot at most `slotAfter`.
