@@ -11,6 +11,7 @@
 #include "layout.h"
 #include "line_control.h"
 #include "runtime/fault.h"
+#include "window_palette.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -129,6 +130,7 @@ Form1::Form1(char separator, MessageBox& messages, QWidget* parent)
     setWindowTitle(QStringLiteral("TANVERA"));
     setWindowIcon(QIcon(QStringLiteral(":/tanvera.svg")));
     setFont(fontFor(FontKind::Window));
+    setPalette(windowPalette()); // before the controls: the locked boxes take their grey from it
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     buildControls();
     wireEvents();
