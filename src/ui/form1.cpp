@@ -13,7 +13,9 @@
 #include "runtime/fault.h"
 #include "window_palette.h"
 
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPushButton>
 #include <QSvgWidget>
@@ -134,6 +136,7 @@ Form1::Form1(char separator, MessageBox& messages, QWidget* parent)
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     buildControls();
     wireEvents();
+    buildChartMenu();
     Form_Load();
     m_form.Text1(0)->setFocus();
 }
@@ -217,11 +220,37 @@ void Form1::wireEvents()
     });
 }
 
+void Form1::buildChartMenu()
+{
+    auto* copyChart = new QAction(QStringLiteral("Copiar gráfica"), m_form.picture);
+    m_copyData = new QAction(QStringLiteral("Copiar datos"), m_form.picture);
+    m_copyData->setEnabled(false);
+    m_form.picture->addAction(copyChart);
+    m_form.picture->addAction(m_copyData);
+    m_form.picture->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copyChart, &QAction::triggered, this,
+        [this] { QGuiApplication::clipboard()->setPixmap(ChartWithLegend(m_form)); });
+    connect(m_copyData, &QAction::triggered, this, [this] {
+        QGuiApplication::clipboard()->setText(
+            qText(CurvesAsTabSeparated(m_drawn, m_form.separator)));
+    });
+}
+
+void Form1::afterEvent()
+{
+    if (m_form.picture->generation() != m_drawnGeneration) {
+        m_drawnGeneration = m_form.picture->generation();
+        m_drawn = CaptureDrawnCurves(m_form);
+        m_copyData->setEnabled(!m_drawn.curves.empty());
+    }
+}
+
 template <typename Procedure> bool Form1::runEvent(Procedure&& procedure, bool report)
 {
     std::string message;
     try {
         procedure();
+        afterEvent();
         return true;
     } catch (const RuntimeFault& fault) {
         message = faultMessage(fault);
@@ -232,6 +261,7 @@ template <typename Procedure> bool Form1::runEvent(Procedure&& procedure, bool r
     }
     // A fault can leave a redraw half done: the legend shows only what the chart shows.
     HideLegendsOfUndrawnCurves(m_form);
+    afterEvent();
     if (report)
         m_form.messages.show(message);
     return false;

@@ -2,8 +2,10 @@
 // control's event to its procedure behind a fault boundary.
 #pragma once
 
+#include "chart/chart_export.h"
 #include "chart/form_context.h"
 
+#include <QAction>
 #include <QWidget>
 #include <memory>
 
@@ -23,6 +25,10 @@ public:
 private:
     void buildControls();
     void wireEvents();
+    void buildChartMenu();
+    // After every event, fault or not: keeps what the chart shows for copying, and what a
+    // screen reader hears in step with the window.
+    void afterEvent();
     void Form_Load();
     // Runs an event procedure; a run-time fault ends it and is reported (unless `report` is
     // false), and the window goes on. Returns whether the procedure ran to its end.
@@ -31,6 +37,9 @@ private:
     std::unique_ptr<ChartState> m_state;
     FormContext m_form;
     bool m_readoutFaultReported = false;
+    QAction* m_copyData = nullptr;
+    DrawnCurves m_drawn;
+    std::uint64_t m_drawnGeneration = 0;
 };
 
 } // namespace tanvera
