@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessible_texts.h"
 #include "calc/calculate.h"
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
@@ -68,6 +69,7 @@ QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
         QPalette palette = box->palette();
         palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
         box->setPalette(palette);
+        box->setAccessibleDescription(QStringLiteral("Solo lectura")); // said, whatever the reader
     }
     box->setAccessibleName(QString::fromUtf8(row.accessibleName));
     return box;
@@ -129,6 +131,7 @@ Form1::Form1(char separator, MessageBox& messages, QWidget* parent)
     , m_form {.state = *m_state, .messages = messages, .separator = separator}
 {
     registerAssets();
+    InstallChartAccessibility();
     setWindowTitle(QStringLiteral("TANVERA"));
     setWindowIcon(QIcon(QStringLiteral(":/tanvera.svg")));
     setFont(fontFor(FontKind::Window));
@@ -243,6 +246,7 @@ void Form1::afterEvent()
         m_drawn = CaptureDrawnCurves(m_form);
         m_copyData->setEnabled(!m_drawn.curves.empty());
     }
+    RefreshAccessibleTexts(m_form);
 }
 
 template <typename Procedure> bool Form1::runEvent(Procedure&& procedure, bool report)
