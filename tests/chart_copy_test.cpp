@@ -97,4 +97,7 @@ TEST_F(ChartCopy, PictureHoldsTheChartAndTheLegendAtTheScreensPixelRatio)
     EXPECT_EQ(image.size(), QSize(490, 439) * ratio);
     const QPoint mark = control("Line3(0)")->geometry().center() - picture().pos();
     EXPECT_EQ(image.pixelColor(mark * ratio), QColor(255, 0, 0));
+    // The chart as it is, without the edge of the maximum-time box that overlaps it.
+    const QImage chart = picture().grab().toImage().convertToFormat(image.format());
+    EXPECT_EQ(image.copy(QRect(QPoint(0, 0), chart.size())), chart);
 }

@@ -3,6 +3,7 @@
 #include "curves.h"
 #include "runtime/numtext.h"
 
+#include <QPainter>
 #include <algorithm>
 
 namespace tanvera {
@@ -55,10 +56,25 @@ std::string CurvesAsTabSeparated(const DrawnCurves& drawn, char separator)
 
 QPixmap ChartWithLegend(const FormContext& form)
 {
-    QRect region = form.picture->geometry();
-    for (long k = 0; k <= 2; ++k)
-        region |= form.Line3(k)->geometry() | form.Label4(k)->geometry();
-    return form.picture->parentWidget()->grab(region);
+    // Drawn widget by widget: the maximum-time box overlaps the chart's top edge in the window.
+    std::vector<QWidget*> parts {form.picture};
+    for (long k = 0; k <= 2; ++k) {
+        parts.push_back(form.Line3(k));
+        parts.push_back(form.Label4(k));
+    }
+    QRect region;
+    for (QWidget* part : parts)
+        region |= part->geometry();
+    const qreal ratio = form.picture->devicePixelRatioF();
+    QPixmap image(region.size() * ratio);
+    image.setDevicePixelRatio(ratio);
+    image.fill(form.picture->palette().color(QPalette::Window));
+    QPainter painter(&image);
+    for (QWidget* part : parts) {
+        if (!part->isHidden())
+            part->render(&painter, part->pos() - region.topLeft());
+    }
+    return image;
 }
 
 } // namespace tanvera
