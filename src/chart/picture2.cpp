@@ -154,7 +154,7 @@ void Picture2::paintEvent(QPaintEvent*)
     renderNewItems();
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), m_image);
-    painter.setPen(palette().color(QPalette::Mid));
+    painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

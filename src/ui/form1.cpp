@@ -165,8 +165,9 @@ void Form1::buildControls()
             if (row->font != FontKind::Window)
                 control->setFont(fontFor(row->font));
             control->setVisible(!(row->flags & Hidden));
-            const bool takesFocus
-                = row->kind == ControlKind::TextBox || row->kind == ControlKind::Button;
+            // The chart too, so that a keyboard reaches its menu and a screen reader hears it.
+            const bool takesFocus = row->kind == ControlKind::TextBox
+                || row->kind == ControlKind::Button || row->kind == ControlKind::PictureBox;
             control->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
             if (takesFocus)
                 focusOrder.emplace_back(row->tabIndex, control);
