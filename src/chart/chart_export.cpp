@@ -8,31 +8,43 @@
 
 namespace tanvera {
 
-DrawnCurves CaptureDrawnCurves(const FormContext& form)
+std::vector<double> DrawnTimes(const ChartState& s)
 {
-    FixedArray<std::size_t, 3> points {};
+    const long steps = std::clamp<long>(s.StepCount, 0, MaxStep);
+    return std::vector<double>(&s.TimePoints(0), &s.TimePoints(steps) + 1);
+}
+
+bool AnyCurveShown(const FormContext& form)
+{
+    for (long k = 0; k <= 2; ++k) {
+        if (!form.Line3(k)->isHidden())
+            return true;
+    }
+    return false;
+}
+
+DrawnCurves CaptureDrawnCurves(const FormContext& form, const std::vector<double>& drawnTimes)
+{
+    const std::uint32_t colours[] = {CurveColour(0), CurveColour(1), CurveColour(2)};
+    long points[3] = {};
     for (const Picture2::Item& item : form.picture->items()) {
         if (item.kind != Picture2::Item::Kind::Circle)
             continue;
-        for (long k = 0; k <= 2; ++k) {
-            if (item.colour == CurveColour(k))
-                ++points(k);
-        }
+        for (int k = 0; k < 3; ++k)
+            points[k] += item.colour == colours[k];
     }
     const ChartState& s = form.state;
     DrawnCurves drawn;
-    std::size_t longest = 0;
+    long longest = 0;
     for (long k = 0; k <= 2; ++k) {
-        if (form.Line3(k)->isHidden() || points(k) == 0)
+        const long n = std::min<long>(points[k], static_cast<long>(drawnTimes.size()));
+        if (form.Line3(k)->isHidden() || n == 0)
             continue;
-        DrawnCurves::Curve curve {form.Label4(k)->text().toStdString(), {}};
-        for (std::size_t j = 0; j < points(k); ++j)
-            curve.conc.push_back(s.ConcResults(k, static_cast<long>(j)));
-        longest = std::max(longest, points(k));
-        drawn.curves.push_back(std::move(curve));
+        drawn.curves.push_back({form.Label4(k)->text().toStdString(),
+            std::vector<double>(&s.ConcResults(k, 0), &s.ConcResults(k, n - 1) + 1)});
+        longest = std::max(longest, n);
     }
-    for (std::size_t j = 0; j < longest; ++j)
-        drawn.times.push_back(s.TimePoints(static_cast<long>(j)));
+    drawn.times.assign(drawnTimes.begin(), drawnTimes.begin() + longest);
     return drawn;
 }
 

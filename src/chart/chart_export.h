@@ -22,10 +22,16 @@ struct DrawnCurves
     std::vector<Curve> curves;
 };
 
-// Must be taken right after the drawing: the time points are those of the run just drawn, and a
-// later time query overwrites them. A curve is on the chart exactly when its legend mark shows;
-// its length is the number of its points on the chart.
-DrawnCurves CaptureDrawnCurves(const FormContext& form);
+// The time points of the run just drawn, to be kept from one drawing to the next: a time query
+// overwrites TimePoints. The rest stays as drawn until the chart changes: the points on the chart,
+// the legends, and the results of the curves shown (a query writes only the slot it computes).
+std::vector<double> DrawnTimes(const ChartState& state);
+
+// Whether a legend shows: it does exactly while its curve is on the chart.
+bool AnyCurveShown(const FormContext& form);
+
+// The curves whose legend shows, each as long as its points on the chart.
+DrawnCurves CaptureDrawnCurves(const FormContext& form, const std::vector<double>& drawnTimes);
 
 // Tab-separated rows for a spreadsheet: "t (s)" and the legends, then one row per step with a
 // curve's cell left empty after its last point; numbers as the window writes them.

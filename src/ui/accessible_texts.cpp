@@ -96,11 +96,15 @@ void InstallChartAccessibility()
     (void)installed;
 }
 
-void RefreshAccessibleTexts(FormContext& form)
+void RefreshReadoutAccessibleNames(FormContext& form)
 {
     setName(form.Label2, reading("Cj (mol/m3)", form.Label2->text()));
     setName(form.Label5, hours(form.Label5->text()));
     setName(form.Label6, pointer(form.Label6->text()));
+}
+
+void RefreshChartAccessibleTexts(FormContext& form)
+{
     for (long k = 0; k <= 2; ++k) {
         const QString legend = form.Label4(k)->text();
         setName(form.Label4(k),

@@ -9,7 +9,11 @@ namespace tanvera {
 // Gives Picture2 the role of a chart; once per program.
 void InstallChartAccessibility();
 
-// Brings the names and the chart's description in line with what the window shows now.
-void RefreshAccessibleTexts(FormContext& form);
+// Brings the names of the query result, the hours and the pointer readout in line with their
+// captions; cheap enough for every event.
+void RefreshReadoutAccessibleNames(FormContext& form);
+
+// The legends' names and the chart's description, which change only when the chart does.
+void RefreshChartAccessibleTexts(FormContext& form);
 
 } // namespace tanvera

@@ -235,8 +235,8 @@ void Form1::buildChartMenu()
     connect(copyChart, &QAction::triggered, this,
         [this] { QGuiApplication::clipboard()->setPixmap(ChartWithLegend(m_form)); });
     connect(m_copyData, &QAction::triggered, this, [this] {
-        QGuiApplication::clipboard()->setText(
-            qText(CurvesAsTabSeparated(m_drawn, m_form.separator)));
+        const DrawnCurves drawn = CaptureDrawnCurves(m_form, m_drawnTimes);
+        QGuiApplication::clipboard()->setText(qText(CurvesAsTabSeparated(drawn, m_form.separator)));
     });
 }
 
@@ -244,10 +244,11 @@ void Form1::afterEvent()
 {
     if (m_form.picture->generation() != m_drawnGeneration) {
         m_drawnGeneration = m_form.picture->generation();
-        m_drawn = CaptureDrawnCurves(m_form);
-        m_copyData->setEnabled(!m_drawn.curves.empty());
+        m_drawnTimes = DrawnTimes(m_form.state);
+        m_copyData->setEnabled(AnyCurveShown(m_form));
+        RefreshChartAccessibleTexts(m_form);
     }
-    RefreshAccessibleTexts(m_form);
+    RefreshReadoutAccessibleNames(m_form);
 }
 
 template <typename Procedure> bool Form1::runEvent(Procedure&& procedure, bool report)

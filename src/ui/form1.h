@@ -38,7 +38,7 @@ private:
     FormContext m_form;
     bool m_readoutFaultReported = false;
     QAction* m_copyData = nullptr;
-    DrawnCurves m_drawn;
+    std::vector<double> m_drawnTimes;
     std::uint64_t m_drawnGeneration = 0;
 };
 
