@@ -2,6 +2,7 @@
 
 #include "accessible_texts.h"
 #include "calc/calculate.h"
+#include "chart/chart_export.h"
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
 #include "chart/readout.h"
@@ -69,7 +70,8 @@ QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
         QPalette palette = box->palette();
         palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
         box->setPalette(palette);
-        box->setAccessibleDescription(QStringLiteral("Solo lectura")); // said, whatever the reader
+        // Said in words too: screen readers differ in which states they announce.
+        box->setAccessibleDescription(QStringLiteral("Solo lectura"));
     }
     box->setAccessibleName(QString::fromUtf8(row.accessibleName));
     return box;

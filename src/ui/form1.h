@@ -2,12 +2,13 @@
 // control's event to its procedure behind a fault boundary.
 #pragma once
 
-#include "chart/chart_export.h"
 #include "chart/form_context.h"
 
 #include <QAction>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace tanvera {
 
@@ -38,7 +39,7 @@ private:
     FormContext m_form;
     bool m_readoutFaultReported = false;
     QAction* m_copyData = nullptr;
-    std::vector<double> m_drawnTimes;
+    std::vector<double> m_drawnTimes; // of the run on the chart, for "Copiar datos"
     std::uint64_t m_drawnGeneration = 0;
 };
 
