@@ -147,8 +147,8 @@ TEST_F(CommaWindow, TabVisitsBoxesAndButtonsInLayoutOrder)
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(QApplication::focusWidget(), box("Text1(0)"));
-    const char* order[] = {"Text1(1)", "Text1(2)", "Command1", "Command2", "Text1(3)", "Text2",
-        "Text1(4)", "Text1(5)", "Text1(6)", "Command3", "Text1(0)"};
+    const char* order[] = {"Text1(1)", "Text1(2)", "Command1", "Picture2", "Command2", "Text1(3)",
+        "Text2", "Text1(4)", "Text1(5)", "Text1(6)", "Command3", "Text1(0)"};
     for (const char* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), next);

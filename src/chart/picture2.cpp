@@ -136,6 +136,7 @@ void Picture2::Cls()
     m_items.clear();
     m_texts.clear();
     m_rendered = 0;
+    ++m_generation;
     requestRepaint();
 }
 
@@ -176,6 +177,7 @@ void Picture2::showCrosshair()
 void Picture2::append(const Item& item)
 {
     m_items.push_back(item);
+    ++m_generation;
     requestRepaint();
 }
 
@@ -268,7 +270,7 @@ void Picture2::paintEvent(QPaintEvent*)
     renderNewItems();
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), m_image);
-    painter.setPen(palette().color(QPalette::Mid));
+    painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

@@ -1,8 +1,10 @@
 #include "form1.h"
 
+#include "accessible_texts.h"
 #include "application.h"
 #include "calc/calculate.h"
 #include "chart/caption_label.h"
+#include "chart/chart_export.h"
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
 #include "chart/readout.h"
@@ -13,8 +15,11 @@
 #include "layout.h"
 #include "line_control.h"
 #include "runtime/fault.h"
+#include "window_palette.h"
 
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QPushButton>
@@ -134,6 +139,8 @@ QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
         QPalette palette = box->palette();
         palette.setColor(QPalette::Text, palette.color(QPalette::Disabled, QPalette::Text));
         box->setPalette(palette);
+        // Said in words too: screen readers differ in which states they announce.
+        box->setAccessibleDescription(QStringLiteral("Solo lectura"));
     }
     box->setAccessibleName(QString::fromUtf8(row.accessibleName));
     return box;
@@ -194,12 +201,15 @@ Form1::Form1(char separator, MessageBox& messages, QWidget* parent)
     , m_form {.state = *m_state, .messages = messages, .separator = separator}
 {
     registerAssets();
+    InstallChartAccessibility();
     setWindowTitle(QStringLiteral("TANVERA"));
     setWindowIcon(svgIcon(QStringLiteral(":/tanvera.svg")));
     setFont(fontFor(FontKind::Window));
+    setPalette(windowPalette()); // before the controls: the locked boxes take their grey from it
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     buildControls();
     wireEvents();
+    buildChartMenu();
     Form_Load();
     m_form.Text1(0)->setFocus();
 }
@@ -225,8 +235,9 @@ void Form1::buildControls()
             if (row->font != FontKind::Window)
                 control->setFont(fontFor(row->font));
             control->setVisible(!(row->flags & Hidden));
-            const bool takesFocus
-                = row->kind == ControlKind::TextBox || row->kind == ControlKind::Button;
+            // The chart too, so that a keyboard reaches its menu and a screen reader hears it.
+            const bool takesFocus = row->kind == ControlKind::TextBox
+                || row->kind == ControlKind::Button || row->kind == ControlKind::PictureBox;
             control->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
             if (takesFocus)
                 focusOrder.emplace_back(row->tabIndex, control);
@@ -283,11 +294,39 @@ void Form1::wireEvents()
     });
 }
 
+void Form1::buildChartMenu()
+{
+    auto* copyChart = new QAction(QStringLiteral("Copiar gráfica"), m_form.picture);
+    m_copyData = new QAction(QStringLiteral("Copiar datos"), m_form.picture);
+    m_copyData->setEnabled(false);
+    m_form.picture->addAction(copyChart);
+    m_form.picture->addAction(m_copyData);
+    m_form.picture->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copyChart, &QAction::triggered, this,
+        [this] { QGuiApplication::clipboard()->setPixmap(ChartWithLegend(m_form)); });
+    connect(m_copyData, &QAction::triggered, this, [this] {
+        const DrawnCurves drawn = CaptureDrawnCurves(m_form, m_drawnTimes);
+        QGuiApplication::clipboard()->setText(qText(CurvesAsTabSeparated(drawn, m_form.separator)));
+    });
+}
+
+void Form1::afterEvent()
+{
+    if (m_form.picture->generation() != m_drawnGeneration) {
+        m_drawnGeneration = m_form.picture->generation();
+        m_drawnTimes = DrawnTimes(m_form.state);
+        m_copyData->setEnabled(AnyCurveShown(m_form));
+        RefreshChartAccessibleTexts(m_form);
+    }
+    RefreshReadoutAccessibleNames(m_form);
+}
+
 template <typename Procedure> bool Form1::runEvent(Procedure&& procedure, bool report)
 {
     std::string message;
     try {
         procedure();
+        afterEvent();
         return true;
     } catch (const RuntimeFault& fault) {
         message = faultMessage(fault);
@@ -298,6 +337,7 @@ template <typename Procedure> bool Form1::runEvent(Procedure&& procedure, bool r
     }
     // A fault can leave a redraw half done: the legend shows only what the chart shows.
     HideLegendsOfUndrawnCurves(m_form);
+    afterEvent();
     if (report)
         m_form.messages.show(message);
     return false;

@@ -4,8 +4,11 @@
 
 #include "chart/form_context.h"
 
+#include <QAction>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace tanvera {
 
@@ -23,6 +26,10 @@ public:
 private:
     void buildControls();
     void wireEvents();
+    void buildChartMenu();
+    // After every event, fault or not: keeps what the chart shows for copying, and what a
+    // screen reader hears in step with the window.
+    void afterEvent();
     void Form_Load();
     // Runs an event procedure; a run-time fault ends it and is reported (unless `report` is
     // false), and the window goes on. Returns whether the procedure ran to its end.
@@ -31,6 +38,9 @@ private:
     std::unique_ptr<ChartState> m_state;
     FormContext m_form;
     bool m_readoutFaultReported = false;
+    QAction* m_copyData = nullptr;
+    std::vector<double> m_drawnTimes; // of the run on the chart, for "Copiar datos"
+    std::uint64_t m_drawnGeneration = 0;
 };
 
 } // namespace tanvera

@@ -1,0 +1,120 @@
+#include "accessible_texts.h"
+
+#include <QAccessibleWidget>
+
+namespace tanvera {
+
+namespace {
+
+const char* const CurveNames[] = {"Curva roja", "Curva verde", "Curva azul"};
+
+// Setting a name raises an accessibility event: only when it changes.
+void setName(QWidget* widget, const QString& name)
+{
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+}
+
+QString reading(const char* what, const QString& shown)
+{
+    return QString::fromUtf8(what) + QStringLiteral(": ")
+        + (shown.isEmpty() ? QStringLiteral("sin valor") : shown);
+}
+
+// "= 5,56 h" read as a number of hours.
+QString hours(QString caption)
+{
+    if (caption.startsWith(QStringLiteral("= ")) && caption.endsWith(QStringLiteral(" h")))
+        caption = caption.mid(2, caption.size() - 4);
+    return reading("t máximo (h)", caption);
+}
+
+// "5000 , 62,5": the blank-comma-blank parts the two numbers, whose own separator may be a comma.
+QString pointer(const QString& caption)
+{
+    const QStringList parts = caption.split(QStringLiteral(" , "));
+    if (parts.size() != 2)
+        return reading("Puntero sobre la gráfica", caption);
+    return QStringLiteral("Puntero sobre la gráfica: t (s): %1; C (mol/m3): %2")
+        .arg(parts[0], parts[1]);
+}
+
+// The axes as the frame printed them: the top of the concentration axis is the frame's first
+// text, and the end of the time axis the text after the title "t(s)".
+QString axes(const Picture2& picture)
+{
+    QString concTop, timeEnd;
+    bool afterTimeTitle = false;
+    for (const Picture2::Item& item : picture.items()) {
+        if (item.kind != Picture2::Item::Kind::Text)
+            continue;
+        const QString text = QString::fromStdString(picture.textOf(item)).trimmed();
+        if (concTop.isNull())
+            concTop = text;
+        else if (afterTimeTitle) {
+            timeEnd = text;
+            break;
+        }
+        afterTimeTitle = text == QStringLiteral("t(s)");
+    }
+    if (timeEnd.isNull())
+        return {};
+    return QStringLiteral("Eje t (s) de 0 a %1. Eje Conc. HCl (mol/m3) de 0 a %2. ")
+        .arg(timeEnd, concTop);
+}
+
+QString chartDescription(const FormContext& form)
+{
+    QString description = axes(*form.picture);
+    bool anyCurve = false;
+    for (long k = 0; k <= 2; ++k) {
+        if (form.Line3(k)->isHidden())
+            continue;
+        description += reading(CurveNames[k], form.Label4(k)->text()) + QStringLiteral(". ");
+        anyCurve = true;
+    }
+    if (!anyCurve)
+        description += QStringLiteral("Sin curvas.");
+    return description.trimmed();
+}
+
+QAccessibleInterface* chartInterface(const QString& className, QObject* object)
+{
+    if (className == QStringLiteral("tanvera::Picture2") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallChartAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(chartInterface);
+        return true;
+    }();
+    (void)installed;
+}
+
+void RefreshReadoutAccessibleNames(FormContext& form)
+{
+    setName(form.Label2, reading("Cj (mol/m3)", form.Label2->text()));
+    setName(form.Label5, hours(form.Label5->text()));
+    setName(form.Label6, pointer(form.Label6->text()));
+}
+
+void RefreshChartAccessibleTexts(FormContext& form)
+{
+    for (long k = 0; k <= 2; ++k) {
+        const QString legend = form.Label4(k)->text();
+        setName(form.Label4(k),
+            QString::fromUtf8(CurveNames[k])
+                + (legend.isEmpty() ? QStringLiteral(": sin dibujar") : ": " + legend));
+    }
+    setName(form.picture, QStringLiteral("Gráfica de concentración frente al tiempo"));
+    const QString description = chartDescription(form);
+    if (form.picture->accessibleDescription() != description)
+        form.picture->setAccessibleDescription(description);
+}
+
+} // namespace tanvera

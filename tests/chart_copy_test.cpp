@@ -1,0 +1,103 @@
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+
+using namespace tanvera;
+
+namespace {
+
+class ChartCopy : public WindowTest
+{
+protected:
+    QAction* action(const char* text) const
+    {
+        for (QAction* action : picture().actions()) {
+            if (action->text() == QString::fromUtf8(text))
+                return action;
+        }
+        ADD_FAILURE() << "no entry " << text;
+        return nullptr;
+    }
+
+    // "Copiar datos", read back from the clipboard as rows of cells.
+    std::vector<QStringList> copiedRows() const
+    {
+        QGuiApplication::clipboard()->clear();
+        action("Copiar datos")->trigger();
+        std::vector<QStringList> rows;
+        for (const QString& line : QGuiApplication::clipboard()->text().split('\n'))
+            rows.push_back(line.split('\t'));
+        EXPECT_TRUE(rows.back() == QStringList {""}); // every row ends its line
+        rows.pop_back();
+        return rows;
+    }
+
+    static double number(const QString& cell)
+    {
+        bool ok = false;
+        const double value = QString(cell).replace(',', '.').toDouble(&ok);
+        EXPECT_TRUE(ok) << cell.toStdString();
+        return value;
+    }
+};
+
+} // namespace
+
+TEST_F(ChartCopy, MenuOffersDataOnlyWithACurveOnTheChart)
+{
+    EXPECT_EQ(picture().contextMenuPolicy(), Qt::ActionsContextMenu);
+    ASSERT_EQ(picture().actions().size(), 2);
+    EXPECT_EQ(picture().actions()[0]->text().toStdString(), "Copiar gráfica");
+    EXPECT_TRUE(action("Copiar gráfica")->isEnabled());
+    EXPECT_FALSE(action("Copiar datos")->isEnabled());
+    click("Command1");
+    EXPECT_TRUE(action("Copiar datos")->isEnabled());
+    click("Command2");
+    EXPECT_FALSE(action("Copiar datos")->isEnabled());
+}
+
+TEST_F(ChartCopy, DataParsesBackToThePointsDrawn)
+{
+    click("Command1");
+    calculate("10", "100", "250", "20000", "10"); // overflows at step 900
+    ASSERT_EQ(dots(Green).size(), 901u);
+    typeInto("Text2", "1000"); // a query overwrites the time points with its own run
+
+    const auto rows = copiedRows();
+    ASSERT_EQ(rows.size(), 1u + 5001u);
+    EXPECT_EQ(rows[0],
+        (QStringList {
+            "t (s)", control<QLabel>("Label4(0)")->text(), control<QLabel>("Label4(1)")->text()}));
+    for (long j = 0; j <= 5000; ++j) {
+        const QStringList& row = rows[static_cast<std::size_t>(j) + 1];
+        ASSERT_EQ(row.size(), 3) << j;
+        EXPECT_NEAR(number(row[0]), j * 4.0, 1e-9) << j;
+        // 15 significant digits, as every number the window writes.
+        const double conc0 = state().ConcResults(0, j), conc1 = state().ConcResults(1, j);
+        EXPECT_NEAR(number(row[1]), conc0, conc0 * 1e-14) << j;
+        if (j <= 900)
+            EXPECT_NEAR(number(row[2]), conc1, conc1 * 1e-14) << j;
+        else
+            EXPECT_EQ(row[2], "") << j;
+        EXPECT_FALSE(row.join("").contains('.')) << "the regional separator is the comma";
+    }
+}
+
+TEST_F(ChartCopy, PictureHoldsTheChartAndTheLegendAtTheScreensPixelRatio)
+{
+    click("Command1");
+    QGuiApplication::clipboard()->clear();
+    action("Copiar gráfica")->trigger();
+    const QImage image = QGuiApplication::clipboard()->image();
+    const qreal ratio = window->devicePixelRatioF();
+    // The chart's 490 pixels across, and from its top down to the last legend row.
+    EXPECT_EQ(image.size(), QSize(490, 439) * ratio);
+    const QPoint mark = control("Line3(0)")->geometry().center() - picture().pos();
+    EXPECT_EQ(image.pixelColor(mark * ratio), QColor(255, 0, 0));
+    // The chart as it is, without the edge of the maximum-time box that overlaps it.
+    const QImage chart = picture().grab().toImage().convertToFormat(image.format());
+    EXPECT_EQ(image.copy(QRect(QPoint(0, 0), chart.size())), chart);
+}
