@@ -26,7 +26,7 @@ TEST_F(EdgeRuns, TankOverflowsOnlyStrictlyAboveItsMaximum)
         // The volume reaches its maximum to the last digit at step 192 only when summed as
         // (Qin·t − t·Qout) + V0; summed as (Qin − Qout)·t + V0 it is already above it.
         {"500", "703125", "1000", "40", "Desbordamniento a t = 38,6 (s)", 194},
-        // Here (V0 + Qin·t) − t·Qout would still be at the maximum at step 192.
+        // Here (V0 + Qin·t) − t·Qout would not yet be above the maximum at step 192.
         {"750", "703125", "1000", "10", "Desbordamniento a t = 38,4 (s)", 193},
     };
     for (const Case& c : cases) {
@@ -77,6 +77,17 @@ TEST_F(EdgeRuns, AxisIsRaisedOnTheStepThatOverflows)
     ASSERT_EQ(red.size(), 2u);
     EXPECT_NEAR(red[1].y1, 100.f, 0.01); // on the chart, at its top
     EXPECT_GT(red[0].y1, 4750.f); // the start is close to the time axis on that scale
+}
+
+TEST_F(EdgeRuns, HoursAreSecondsDividedBySixtyTwice)
+{
+    // 54 s is 0.015 h: 54/60/60 lies just above the half and 54/3600 just below it; 306 s is
+    // 0.085 h, where the two lie the other way round.
+    const char* shown[][2] = {{"54", "= 0,02 h"}, {"306", "= 0,08 h"}};
+    for (auto& [seconds, hours] : shown) {
+        typeInto("Text1(3)", seconds);
+        EXPECT_EQ(text("Label5"), hours) << seconds;
+    }
 }
 
 TEST_F(EdgeRuns, SevenSignificantDigitsOfASingleInTheLegend)
