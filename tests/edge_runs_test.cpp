@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
