@@ -49,6 +49,9 @@ TEST(TankModel, ReproducesReferenceRates)
     EXPECT_EQ(f(*s, 0, 5.400000095367432), -0.015000000766950627);
     EXPECT_EQ(f(*s, 0, 5.4), -0.015000000502041087);
     EXPECT_EQ(f(*s, 1000, 1), -0.0007936508012402278);
+    // The volume summed as (Qin·t − Qout·t) + V0: any other order, or the reduced form, rounds
+    // this one differently in the last digit.
+    EXPECT_EQ(f(*s, 141.18, 1), -0.0020531267574520184);
 }
 
 TEST(TankModel, FaultsOnEmptySlotZeroVolumeAndBadSlot)
@@ -82,6 +85,13 @@ TEST(RungeKutta, CurveRunMatchesReferenceToTheLastDigit)
     EXPECT_EQ(s->ConcPoints(2500), 1.4585285314100025);
     EXPECT_EQ(s->ConcPoints(5000), 0.008509221907748098);
     EXPECT_NEAR(s->ConcPoints(5000), 0.008509221907735, 1e-13);
+
+    // The weighted sum is multiplied by the quotient 1/6, not divided by 6: with a closed valve
+    // and large steps the two part in the last digits.
+    fillSlot(*s, 0, 1, 100, 250, 0);
+    s->MaxTime = 10000;
+    RunIntegration(*s);
+    EXPECT_EQ(s->ConcPoints(5000), 0.89677165466756625);
 }
 
 TEST(RungeKutta, QueryRunAndEmptySpan)
@@ -136,8 +146,21 @@ TEST(RungeKutta, UnstableRunOverflowsAndKeepsEarlierRows)
         ++written;
     EXPECT_GT(written, 50);
     EXPECT_LT(written, 120);
-    // The magnitude grows by about 458 each step, alternating in sign.
+    // The magnitude grows by about 458 each step.
     EXPECT_NEAR(std::fabs(s->ConcPoints(11) / s->ConcPoints(10)), 458, 5);
+}
+
+TEST(RungeKutta, VolumeThatOverflowsWithinAStepIsAFault)
+{
+    // A closed valve and a huge span: the volume is finite at the start of the step, but
+    // Qin·t no longer fits a Double at its middle. A finite rate over an infinite volume would
+    // read as no change at all, so the run must stop instead of going on quietly.
+    auto s = startValues();
+    s->InflowRate(0) = 2;
+    s->OutflowRate(0) = 0;
+    EXPECT_EQ(faultOf([&] { RungeKutta(*s, 0.8e308, 1e308, 1, 250); }), FaultKind::Overflow);
+    RungeKutta(*s, 0.8e308, 0.85e308, 1, 250); // just short of it the step goes through
+    EXPECT_GT(s->ConcPoints(1), 0.0);
 }
 
 TEST(RungeKutta, AccurateAgainstExactSolutions)

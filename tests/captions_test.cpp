@@ -1,0 +1,74 @@
+#include "window_fixture.h"
+
+#include <QGroupBox>
+
+using namespace tanvera;
+
+namespace {
+
+class Captions : public WindowTest
+{
+protected:
+    // Where a control lies in the window, in pixels, whichever container holds it.
+    QRect placeOf(const char* name) const
+    {
+        QWidget* widget = control(name);
+        return {widget->mapTo(window.get(), QPoint(0, 0)), widget->size()};
+    }
+};
+
+} // namespace
+
+TEST_F(Captions, ReadWhatTheUserNeedsWithTheirUnits)
+{
+    const char* captions[][2] = {{"Label1(0)", "V (l):"}, {"Label1(1)", "Q1 (l/h):"},
+        {"Label1(2)", "Cjo (mol/m3):"}, {"Label1(3)", "t máximo (s):"},
+        {"Label1(4)", "Apertura válvula (%)"}, {"Label1(5)", "C1j (mol/m3):"},
+        {"Label1(6)", "C2j (mol/m3): ?"}, {"Label1(7)", "Q2 (l/h):"}, {"Label1(8)", "V"},
+        {"Label1(9)", "Vmax=V·10"}, {"Label3(0)", "t (s)"}, {"Label3(1)", "Cj (mol/m3)"},
+        {"Text1(5)", "0"}, {"Text2", "0"}};
+    for (auto& [name, caption] : captions)
+        EXPECT_EQ(text(name), caption) << name;
+    const char* buttons[][2]
+        = {{"Command1", "Calcular"}, {"Command2", "Borrar Gráfica"}, {"Command3", "Salir"}};
+    for (auto& [name, caption] : buttons)
+        EXPECT_EQ(control<QPushButton>(name)->text().toStdString(), caption) << name;
+    EXPECT_EQ(control<QGroupBox>("Frame1")->title().toStdString(), "Instantáneo C = f(t)");
+}
+
+TEST_F(Captions, StandNextToWhatTheyName)
+{
+    // Each caption ends where its box begins, level with it.
+    const char* besideTheirBoxes[][2] = {{"Label1(0)", "Text1(0)"}, {"Label1(1)", "Text1(1)"},
+        {"Label1(2)", "Text1(2)"}, {"Label1(3)", "Text1(3)"}, {"Label1(5)", "Text1(5)"},
+        {"Label1(7)", "Text1(6)"}, {"Text1(3)", "Label5"}, {"Text2", "Label2"}};
+    for (auto& [left, right] : besideTheirBoxes) {
+        const QRect a = placeOf(left), b = placeOf(right);
+        EXPECT_TRUE(b.contains(b.left(), a.center().y())) << left;
+        EXPECT_GE(b.left() - (a.left() + a.width()), -2) << left;
+        EXPECT_LE(b.left() - (a.left() + a.width()), 20) << left;
+    }
+    // The valve caption stands over its box; the headings over their columns.
+    const char* aboveTheirBoxes[][2]
+        = {{"Label1(4)", "Text1(4)"}, {"Label3(0)", "Text2"}, {"Label3(1)", "Label2"}};
+    for (auto& [upper, lower] : aboveTheirBoxes) {
+        const QRect a = placeOf(upper), b = placeOf(lower);
+        EXPECT_LE(a.bottom(), b.top() + 1) << upper;
+        EXPECT_GT(a.bottom(), b.top() - 20) << upper;
+        EXPECT_LE(a.left(), b.left()) << upper;
+        EXPECT_GE(a.right(), b.right()) << upper;
+    }
+    // Each legend mark lies level with its text, left of it, and both under the chart.
+    for (const char* row : {"(0)", "(1)", "(2)"}) {
+        const QRect mark = placeOf(("Line3" + std::string(row)).c_str());
+        const QRect legend = placeOf(("Label4" + std::string(row)).c_str());
+        EXPECT_LT(mark.right(), legend.left()) << row;
+        EXPECT_GE(mark.top(), legend.top()) << row;
+        EXPECT_LE(mark.bottom(), legend.bottom()) << row;
+        EXPECT_GE(legend.top(), placeOf("Picture2").bottom()) << row;
+    }
+    // The chart lies right of the diagram, and the clear button beneath the chart.
+    EXPECT_GT(placeOf("Picture2").left(), placeOf("Image1").right());
+    EXPECT_EQ(placeOf("Command2").left(), placeOf("Picture2").left());
+    EXPECT_EQ(placeOf("Command2").width(), placeOf("Picture2").width());
+}

@@ -1,0 +1,147 @@
+#include "window_fixture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+using namespace tanvera;
+
+namespace {
+
+class EdgeRuns : public WindowTest
+{ };
+
+} // namespace
+
+TEST_F(EdgeRuns, TankOverflowsOnlyStrictlyAboveItsMaximum)
+{
+    struct Case
+    {
+        const char *litres, *flow, *time, *valve, *message;
+        std::size_t dots;
+    };
+    const Case cases[] = {
+        // Binary fractions: at 1152 s the volume is exactly 1.25 m3, the maximum, which is
+        // not yet an overflow; the next step, 0.25 s later, is.
+        {"125", "3515.625", "1250", "0", "Desbordamniento a t = 1152,25 (s)", 4610},
+        // The volume reaches its maximum to the last digit at step 192 only when summed as
+        // (Qin·t − t·Qout) + V0; summed as (Qin − Qout)·t + V0 it is already above it.
+        {"500", "703125", "1000", "40", "Desbordamniento a t = 38,6 (s)", 194},
+        // Here (V0 + Qin·t) − t·Qout would not yet be above the maximum at step 192.
+        {"750", "703125", "1000", "10", "Desbordamniento a t = 38,4 (s)", 193},
+    };
+    for (const Case& c : cases) {
+        click("Command2");
+        messages.shown.clear();
+        calculate(c.litres, c.flow, "250", c.time, c.valve);
+        EXPECT_EQ(messages.shown, std::vector<std::string> {c.message}) << c.litres;
+        EXPECT_EQ(dots(Red).size(), c.dots) << c.litres;
+    }
+}
+
+TEST_F(EdgeRuns, NegativeMaximumTimeRunsBackAndTheAcidComesBack)
+{
+    calculate("5.4", "10", "250", "-1000", "100");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state().CurveSlot, 1);
+    EXPECT_EQ(text("Label5"), "= -0,28 h");
+
+    // Back in time the concentration rises: 250·exp(Q·1000/V) at the end of the run.
+    const double rate = double(state().InflowRate(0)) / double(state().StartVolume(0));
+    const double last = state().ConcResults(0, 5000);
+    EXPECT_NEAR(last, 250 * std::exp(rate * 1000), 1e-9);
+    // The axis grew to hold it: the curve climbs from below the top to the top-right corner.
+    EXPECT_EQ(state().ConcAxisMax, static_cast<float>(last));
+    const auto red = dots(Red);
+    ASSERT_EQ(red.size(), 5001u);
+    EXPECT_GT(red[0].y1, 1000.f);
+    EXPECT_NEAR(red[5000].y1, 100.f, 0.01);
+    EXPECT_EQ(red[5000].x1, 6755.f);
+
+    // Negative numbers take the place of the leading blank with their sign.
+    EXPECT_TRUE(hasText("-250 ", 2013.75f, 4860));
+    EXPECT_TRUE(hasText("-500 ", 3527.5f, 4860));
+    EXPECT_TRUE(hasText("-750 ", 5041.25f, 4860));
+    EXPECT_TRUE(hasText("-1000 ", 6355, 4860));
+}
+
+TEST_F(EdgeRuns, AxisIsRaisedOnTheStepThatOverflows)
+{
+    // A huge feed into a 1 l tank: the first step is unstable and jumps far above the initial
+    // concentration, and it already takes the tank above ten litres.
+    calculate("1", "360000", "250", "5000", "90");
+    EXPECT_EQ(messages.shown, std::vector<std::string> {"Desbordamniento a t = 1 (s)"});
+    const double jump = state().ConcResults(0, 1);
+    EXPECT_GT(jump, 1000 * 250.0);
+    EXPECT_EQ(state().ConcAxisMax, static_cast<float>(jump));
+    const auto red = dots(Red);
+    ASSERT_EQ(red.size(), 2u);
+    EXPECT_NEAR(red[1].y1, 100.f, 0.01); // on the chart, at its top
+    EXPECT_GT(red[0].y1, 4750.f); // the start is close to the time axis on that scale
+}
+
+TEST_F(EdgeRuns, HoursAreSecondsDividedBySixtyTwice)
+{
+    // 54 s is 0.015 h: 54/60/60 lies just above the half and 54/3600 just below it; 306 s is
+    // 0.085 h, where the two lie the other way round.
+    const char* shown[][2] = {{"54", "= 0,02 h"}, {"306", "= 0,08 h"}};
+    for (auto& [seconds, hours] : shown) {
+        typeInto("Text1(3)", seconds);
+        EXPECT_EQ(text("Label5"), hours) << seconds;
+    }
+}
+
+TEST_F(EdgeRuns, SevenSignificantDigitsOfASingleInTheLegend)
+{
+    calculate("5.4", "10", "250", "20000", "99.12345");
+    EXPECT_EQ(text("Label4(0)"),
+        "V = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- Ap.Valv = 99,12345 (%)");
+}
+
+TEST_F(EdgeRuns, DecimalCommaRuleCoversEveryBoxTheRequestReads)
+{
+    struct Row
+    {
+        const char* name;
+        const char* withComma; // typed, or set from code for the locked box 5
+        const char* rewritten;
+    };
+    // Box 6 holds the "10,00" that reading wrote; the rule turns it into 10.00 first.
+    const Row parameterBoxes[] = {{"Text1(0)", "5,4", "5.4"}, {"Text1(1)", "10,5", "10.5"},
+        {"Text1(2)", "250,5", "250.5"}, {"Text1(3)", "20000,5", "20000.5"},
+        {"Text1(4)", "99,5", "99.5"}, {"Text1(5)", "0,5", "0.5"}, {"Text1(6)", nullptr, "10.00"}};
+
+    for (const bool query : {false, true}) {
+        window = std::make_unique<Form1>(',', messages);
+        for (const Row& row : parameterBoxes) {
+            if (row.withComma == nullptr)
+                continue;
+            if (box(row.name)->isReadOnly())
+                box(row.name)->setText(row.withComma);
+            else
+                typeInto(row.name, row.withComma);
+        }
+        std::map<std::string, std::vector<QString>> seen;
+        for (const char* name : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)",
+                 "Text1(5)", "Text1(6)", "Text2"}) {
+            QObject::connect(box(name), &QLineEdit::textChanged,
+                [&seen, name](const QString& now) { seen[name].push_back(now); });
+        }
+        if (query) {
+            box("Text2")->selectAll();
+            box("Text2")->insert("7,5"); // pasted in one go
+        } else {
+            click("Command1");
+        }
+        for (const Row& row : parameterBoxes) {
+            const auto& texts = seen[row.name];
+            EXPECT_NE(std::find(texts.begin(), texts.end(), row.rewritten), texts.end())
+                << row.name << (query ? " in the time query" : " in the calculation");
+        }
+        if (query) {
+            EXPECT_EQ(text("Text2"), "7.5");
+        }
+        EXPECT_EQ(state().MaxTime, 20000.5);
+        EXPECT_EQ(state().TankVolume(0), 0.0054f);
+    }
+}
