@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick of the start-up budgets: the least a Qt Widgets program does to show a window of
 // TANVERA's size with one label and one text box. Built with first_paint_report.cpp, which ends
 // it after its first paint.

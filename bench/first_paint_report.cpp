@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linked into a program beside its own main(): once the program's first window has been painted,
 // children included, it prints the seconds since TANVERA_PROBE_STARTED_AT (the parent's monotonic
 // clock when it started the process; main() when unset) and the resident memory in KiB, and ends

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures a subject against its yardstick in the same run: the two are timed in turn, the order
 // swapped at every pair (ABBA...), so that a machine slowing down or speeding up meanwhile weighs
 // on both alike. The report gives both medians and their ratio.

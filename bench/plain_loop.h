@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick of the integration budget: the curve run written as plainly as it can be, the
 // same arithmetic in the same order, with no checks, no state record and no indexed tables.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Interaction budgets of the window, measured on the real widgets offscreen.
 #include "chart/picture2.h"
 #include "paired.h"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 TANVERA developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation, the Windows version resource and the Debian package.
 # Included from the top-level CMakeLists.txt once the tanvera target exists.
 

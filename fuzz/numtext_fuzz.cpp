@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the number text rules: reading whatever a student types, the
 // decimal-comma rule and the number-to-text conversions. A broken property names itself on
 // stderr and aborts, so that libFuzzer keeps the input as a crash file.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The kind of run-time fault an action raises; a test failure when it raises none.
 #pragma once
 

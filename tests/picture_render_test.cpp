@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chart's display list rendered with items anywhere a Single can put them: far-off items
 // leave the image alone, a far line shows the same pixels as the same line cut near the image,
 // and rendering never depends on anything but the list.

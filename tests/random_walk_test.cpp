@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long random walk of user actions on the real window: texts of every kind typed into every
 // box, numbers of every magnitude above all in the maximum time and the query time, clicks on
 // the three buttons and pointer moves in and around the chart. Nothing may crash or trip a

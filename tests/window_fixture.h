@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds the real window offscreen and drives it the way a user does: typing into boxes,
 // clicking buttons and moving the pointer. Message boxes are recorded instead of shown.
 #pragma once

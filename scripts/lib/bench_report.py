@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 TANVERA developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints the benchmark table and exits 1 when a budget is missed.
 
 Reads the JSON files Google Benchmark wrote. A budget is either absolute (a person's eye sets it)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 TANVERA developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a script needs when they are missing: with apt-get as root,
 # otherwise by printing the exact command to run and stopping.
 ensure_packages() {

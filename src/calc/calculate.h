@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Calcular": one new curve from the parameter boxes, drawn with the curves already shown.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A label whose caption wraps at word boundaries within its width and shows only what fits
 // whole: whole lines, and on them whole words, so that no number is ever seen cut short. Where
 // words are left out, the last line shown ends with "…" and the whole caption is the tool tip.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chart copied out of the program for a report: its curves as numbers and its picture.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chart's fixed frame (axes, grid, scales, titles) and the mapping between chart positions in
 // twips and (time, concentration). The plot spans from PlotOffsetX to 100 short of the right edge,
 // and from 100 below the top edge to PlotOffsetY above the bottom edge.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Round, anti-aliased dots written straight into an RGB32 image. A curve is thousands of points:
 // QPainter strokes every wide point as a path, and even computing each pixel's coverage costs
 // more than the rest of a redraw, so the coverage is worked out once per sub-pixel position.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the event procedures work on: the one shared state, the window's controls they read and
 // write, the message box and the user's decimal separator. The window owns all of it and hands
 // this out; no procedure reaches for a global. It lives here, in the lowest layer with widgets,

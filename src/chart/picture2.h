@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chart's drawing surface: keeps everything drawn until Cls, in twips from its top-left
 // corner. Each operation is recorded in a display list (tests read it for exact coordinates,
 // colours and texts) and rendered into an image sized for the device pixel ratio; paintEvent only

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window is laid out in twips at a fixed 14 twips per logical pixel (Qt always reports 96 dpi,
 // so this is not derived from the screen); hi-DPI screens scale through the device pixel ratio.
 #pragma once

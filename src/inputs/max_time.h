@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The live reaction to an edit of a parameter box: only the maximum time has one.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading the parameter boxes into the current curve slot, and the checks that the calculation
 // and the time query share: the decimal-comma rule, the valve limit and the validation.
 #pragma once

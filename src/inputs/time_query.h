@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The concentration in the tank at a time the user types, for the parameters in the boxes.
 #pragma once
 

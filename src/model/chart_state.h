@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one record of state that every procedure of the window shares. Field names, types and
 // index ranges are those of the program's data module; every number is zero at start.
 #pragma once

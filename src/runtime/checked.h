@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checked arithmetic: every operation that could leave the finite numbers raises a RuntimeFault
 // instead, the way the original platform stopped on a floating-point error. The compiler's
 // floating-point environment is not reliable for this, so each result is tested explicitly.

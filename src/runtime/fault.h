@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The run-time fault: the one exception every checked operation raises, caught at the boundary
 // of each event procedure and reported to the user in Spanish.
 #pragma once

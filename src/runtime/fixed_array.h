@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fixed-size arrays with a checked index, zero-based as every array of the program. An index
 // outside the declared range is the run-time bounds fault, never a stray memory access.
 #pragma once

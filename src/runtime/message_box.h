@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one way the program talks to the user outside its controls: a modal message with an OK
 // button. The window shows a real message box; tests plug in a recorder.
 #pragma once

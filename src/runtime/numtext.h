@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number text rules: reading a number from text accepts "." only, while writing uses the
 // user's regional decimal separator, which callers pass in as a plain character.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Gives a variable back the value it had when the scope began, on every way out of the scope,
 // a run-time fault included.
 #pragma once

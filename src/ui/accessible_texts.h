@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader hears: each readout named by what it is together with what it shows, and
 // the chart by its axes and the curves on it. The captions alone say nothing of what a number is.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the program sets up around its window: its identity, Qt's Spanish texts and the number
 // settings of the process.
 #pragma once

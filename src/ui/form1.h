@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's one window: built from the layout table, it owns the shared state and wires each
 // control's event to its procedure behind a fault boundary.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's content as one table: every control with its kind, container, place in twips,
 // text, font, look and tab index, in stacking order (the first row lies on top of all others).
 #pragma once

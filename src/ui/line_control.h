@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A straight line laid on the window, like the rules of the query frame and the legend marks.
 #pragma once
 
