@@ -235,7 +235,8 @@ void Form1::buildControls()
             control->setObjectName(QString::fromUtf8(row->name));
             if (row->kind != ControlKind::Line)
                 control->setGeometry(placeOf(*row));
-            if (row->font != FontKind::Window)
+            // A text box already has its font: set again, it would lay out its text again.
+            if (row->font != FontKind::Window && row->kind != ControlKind::TextBox)
                 control->setFont(fontFor(row->font));
             control->setVisible(!(row->flags & Hidden));
             // The chart too, so that a keyboard reaches its menu and a screen reader hears it.
