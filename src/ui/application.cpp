@@ -21,6 +21,10 @@ QFont interfaceFont(double points)
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
         QStringLiteral("DejaVu Sans")});
     font.setPixelSize(static_cast<int>(std::lround(pointsToPixels(points))));
+    // Every text is Latin with precomposed accents: glyphs straight from the character map draw
+    // the same pixels as HarfBuzz here, at a fraction of the start-up's cost. Scripts that need
+    // shaping are still shaped.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
