@@ -3,9 +3,12 @@
 
 #include "chart/chart_frame.h"
 #include "runtime/numtext.h"
+#include "ui/baked_pictures.h"
 #include "window_fixture.h"
 
+#include <QPainter>
 #include <QSet>
+#include <QSvgRenderer>
 
 using namespace tanvera;
 
@@ -206,4 +209,22 @@ TEST_F(CommaWindow, IconAndDiagramAreDrawnFromTheirPictures)
         for (int x = 0; x < diagram.width(); x += 5)
             colours.insert(diagram.pixel(x, y));
     EXPECT_GT(colours.size(), 20);
+}
+
+// The diagram and the icon shown at start-up were drawn when the program was built: they must be
+// what their files draw now, and the diagram must have been drawn at the size the window gives it.
+TEST_F(CommaWindow, PicturesDrawnAtBuildTimeAreTheirFilesPixels)
+{
+    const auto baked = allBakedPictures();
+    ASSERT_EQ(baked.size(), 4u);
+    for (const auto& [file, image] : baked) {
+        ASSERT_FALSE(image.isNull()) << file.toStdString();
+        QImage drawn(image.size(), QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        QSvgRenderer(file).render(&painter);
+        painter.end();
+        EXPECT_EQ(drawn, image) << file.toStdString() << " at " << image.width() << " px";
+    }
+    EXPECT_FALSE(bakedPicture(QStringLiteral(":/diagram.svg"), control("Image1")->size()).isNull());
 }

@@ -5,6 +5,7 @@
 
 #include "accessible_texts.h"
 #include "application.h"
+#include "baked_pictures.h"
 #include "calc/calculate.h"
 #include "chart/caption_label.h"
 #include "chart/chart_export.h"
@@ -32,6 +33,7 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,24 +59,34 @@ QFont fontFor(FontKind kind)
     return interfaceFont(points);
 }
 
-// A picture drawn straight by the SVG renderer at the widget's size.
+// A picture from an SVG file. At the size drawn when the program was built it shows those
+// pixels; at any other size or scale the SVG renderer draws it, read when first needed.
 class SvgPicture : public QWidget
 {
 public:
     SvgPicture(const QString& file, QWidget* parent)
         : QWidget(parent)
-        , m_renderer(file)
+        , m_file(file)
     { }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        m_renderer.render(&painter, rect());
+        const qreal scale = devicePixelRatioF();
+        const QImage baked = bakedPicture(m_file, size() * scale);
+        if (!baked.isNull() && scale == 1) {
+            painter.drawImage(QPoint(0, 0), baked);
+            return;
+        }
+        if (!m_renderer)
+            m_renderer.emplace(m_file);
+        m_renderer->render(&painter, rect());
     }
 
 private:
-    QSvgRenderer m_renderer;
+    QString m_file;
+    std::optional<QSvgRenderer> m_renderer;
 };
 
 // A group box that draws its frame by hand, in the look of the style's own. That frame is a
@@ -109,13 +121,19 @@ protected:
 // the SVG icon plugin, which would be loaded only for this.
 QIcon svgIcon(const QString& file)
 {
-    QSvgRenderer renderer(file);
+    std::optional<QSvgRenderer> renderer;
     QIcon icon;
     for (int size : {16, 32, 64}) {
+        if (const QImage baked = bakedPicture(file, QSize(size, size)); !baked.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(baked));
+            continue;
+        }
+        if (!renderer)
+            renderer.emplace(file);
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        renderer.render(&painter);
+        renderer->render(&painter);
         painter.end();
         icon.addPixmap(pixmap);
     }
