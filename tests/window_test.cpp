@@ -227,4 +227,17 @@ TEST_F(CommaWindow, PicturesDrawnAtBuildTimeAreTheirFilesPixels)
         EXPECT_EQ(drawn, image) << file.toStdString() << " at " << image.width() << " px";
     }
     EXPECT_FALSE(bakedPicture(QStringLiteral(":/diagram.svg"), control("Image1")->size()).isNull());
+
+    // At a size not drawn at build time (a scaled desktop), the SVG is drawn when it is shown.
+    QWidget* diagram = control("Image1");
+    diagram->resize(diagram->size() / 2);
+    const QImage half = diagram->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage drawn(half.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QSvgRenderer(QStringLiteral(":/diagram.svg")).render(&painter);
+    painter.end();
+    EXPECT_EQ(half.pixel(5, half.height() - 5), drawn.pixel(5, drawn.height() - 5));
+    EXPECT_EQ(half.pixel(half.width() / 2, half.height() / 2),
+        drawn.pixel(drawn.width() / 2, drawn.height() / 2));
 }

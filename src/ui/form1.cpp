@@ -25,15 +25,14 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <limits>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,8 +58,20 @@ QFont fontFor(FontKind kind)
     return interfaceFont(points);
 }
 
-// A picture from an SVG file. At the size drawn when the program was built it shows those
-// pixels; at any other size or scale the SVG renderer draws it, read when first needed.
+// A picture from an SVG file at a size in device pixels: the pixels drawn when the program was
+// built if it was drawn at that size, or else drawn now by Qt's SVG image plugin. The start-up
+// thus never loads the Qt SVG library.
+QImage svgPicture(const QString& file, QSize devicePixels)
+{
+    QImage baked = bakedPicture(file, devicePixels);
+    if (!baked.isNull())
+        return baked;
+    QImageReader reader(file);
+    reader.setScaledSize(devicePixels);
+    return reader.read();
+}
+
+// A picture from an SVG file, drawn again only when its size or scale changes.
 class SvgPicture : public QWidget
 {
 public:
@@ -72,21 +83,22 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        QPainter painter(this);
         const qreal scale = devicePixelRatioF();
-        const QImage baked = bakedPicture(m_file, size() * scale);
-        if (!baked.isNull() && scale == 1) {
-            painter.drawImage(QPoint(0, 0), baked);
-            return;
+        const QSize pixels = (QSizeF(size()) * scale).toSize();
+        if (m_picture.size() != pixels || m_scale != scale) {
+            m_picture = svgPicture(m_file, pixels);
+            m_scale = scale;
+            if (scale != 1)
+                m_picture.setDevicePixelRatio(scale);
         }
-        if (!m_renderer)
-            m_renderer.emplace(m_file);
-        m_renderer->render(&painter, rect());
+        QPainter painter(this);
+        painter.drawImage(QPoint(0, 0), m_picture);
     }
 
 private:
     QString m_file;
-    std::optional<QSvgRenderer> m_renderer;
+    QImage m_picture;
+    qreal m_scale = 1;
 };
 
 // A group box that draws its frame by hand, in the look of the style's own. That frame is a
@@ -117,26 +129,13 @@ protected:
     }
 };
 
-// The window icon drawn from its SVG in the sizes a title bar and a task bar ask for, without
-// the SVG icon plugin, which would be loaded only for this.
+// The window icon in the sizes a title bar and a task bar ask for, without the SVG icon plugin,
+// which would be loaded only for this.
 QIcon svgIcon(const QString& file)
 {
-    std::optional<QSvgRenderer> renderer;
     QIcon icon;
-    for (int size : {16, 32, 64}) {
-        if (const QImage baked = bakedPicture(file, QSize(size, size)); !baked.isNull()) {
-            icon.addPixmap(QPixmap::fromImage(baked));
-            continue;
-        }
-        if (!renderer)
-            renderer.emplace(file);
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer->render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : {16, 32, 64})
+        icon.addPixmap(QPixmap::fromImage(svgPicture(file, QSize(size, size))));
     return icon;
 }
 
