@@ -3,9 +3,12 @@
 
 #include "chart/chart_frame.h"
 #include "runtime/numtext.h"
+#include "ui/baked_pictures.h"
 #include "window_fixture.h"
 
+#include <QPainter>
 #include <QSet>
+#include <QSvgRenderer>
 
 using namespace tanvera;
 
@@ -206,4 +209,35 @@ TEST_F(CommaWindow, IconAndDiagramAreDrawnFromTheirPictures)
         for (int x = 0; x < diagram.width(); x += 5)
             colours.insert(diagram.pixel(x, y));
     EXPECT_GT(colours.size(), 20);
+}
+
+// The diagram and the icon shown at start-up were drawn when the program was built: they must be
+// what their files draw now, and the diagram must have been drawn at the size the window gives it.
+TEST_F(CommaWindow, PicturesDrawnAtBuildTimeAreTheirFilesPixels)
+{
+    const auto baked = allBakedPictures();
+    ASSERT_EQ(baked.size(), 4u);
+    for (const auto& [file, image] : baked) {
+        ASSERT_FALSE(image.isNull()) << file.toStdString();
+        QImage drawn(image.size(), QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        QSvgRenderer(file).render(&painter);
+        painter.end();
+        EXPECT_EQ(drawn, image) << file.toStdString() << " at " << image.width() << " px";
+    }
+    EXPECT_FALSE(bakedPicture(QStringLiteral(":/diagram.svg"), control("Image1")->size()).isNull());
+
+    // At a size not drawn at build time (a scaled desktop), the SVG is drawn when it is shown.
+    QWidget* diagram = control("Image1");
+    diagram->resize(diagram->size() / 2);
+    const QImage half = diagram->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage drawn(half.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QSvgRenderer(QStringLiteral(":/diagram.svg")).render(&painter);
+    painter.end();
+    EXPECT_EQ(half.pixel(5, half.height() - 5), drawn.pixel(5, drawn.height() - 5));
+    EXPECT_EQ(half.pixel(half.width() / 2, half.height() / 2),
+        drawn.pixel(drawn.width() / 2, drawn.height() / 2));
 }

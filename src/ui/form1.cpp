@@ -5,6 +5,7 @@
 
 #include "accessible_texts.h"
 #include "application.h"
+#include "baked_pictures.h"
 #include "calc/calculate.h"
 #include "chart/caption_label.h"
 #include "chart/chart_export.h"
@@ -24,11 +25,11 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <limits>
 #include <map>
@@ -57,24 +58,47 @@ QFont fontFor(FontKind kind)
     return interfaceFont(points);
 }
 
-// A picture drawn straight by the SVG renderer at the widget's size.
+// A picture from an SVG file at a size in device pixels: the pixels drawn when the program was
+// built if it was drawn at that size, or else drawn now by Qt's SVG image plugin. The start-up
+// thus never loads the Qt SVG library.
+QImage svgPicture(const QString& file, QSize devicePixels)
+{
+    QImage baked = bakedPicture(file, devicePixels);
+    if (!baked.isNull())
+        return baked;
+    QImageReader reader(file);
+    reader.setScaledSize(devicePixels);
+    return reader.read();
+}
+
+// A picture from an SVG file, drawn again only when its size or scale changes.
 class SvgPicture : public QWidget
 {
 public:
     SvgPicture(const QString& file, QWidget* parent)
         : QWidget(parent)
-        , m_renderer(file)
+        , m_file(file)
     { }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        const qreal scale = devicePixelRatioF();
+        const QSize pixels = (QSizeF(size()) * scale).toSize();
+        if (m_picture.size() != pixels || m_scale != scale) {
+            m_picture = svgPicture(m_file, pixels);
+            m_scale = scale;
+            if (scale != 1)
+                m_picture.setDevicePixelRatio(scale);
+        }
         QPainter painter(this);
-        m_renderer.render(&painter, rect());
+        painter.drawImage(QPoint(0, 0), m_picture);
     }
 
 private:
-    QSvgRenderer m_renderer;
+    QString m_file;
+    QImage m_picture;
+    qreal m_scale = 1;
 };
 
 // A group box that draws its frame by hand, in the look of the style's own. That frame is a
@@ -105,20 +129,13 @@ protected:
     }
 };
 
-// The window icon drawn from its SVG in the sizes a title bar and a task bar ask for, without
-// the SVG icon plugin, which would be loaded only for this.
+// The window icon in the sizes a title bar and a task bar ask for, without the SVG icon plugin,
+// which would be loaded only for this.
 QIcon svgIcon(const QString& file)
 {
-    QSvgRenderer renderer(file);
     QIcon icon;
-    for (int size : {16, 32, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int size : {16, 32, 64})
+        icon.addPixmap(QPixmap::fromImage(svgPicture(file, QSize(size, size))));
     return icon;
 }
 
@@ -235,7 +252,8 @@ void Form1::buildControls()
             control->setObjectName(QString::fromUtf8(row->name));
             if (row->kind != ControlKind::Line)
                 control->setGeometry(placeOf(*row));
-            if (row->font != FontKind::Window)
+            // A text box already has its font: set again, it would lay out its text again.
+            if (row->font != FontKind::Window && row->kind != ControlKind::TextBox)
                 control->setFont(fontFor(row->font));
             control->setVisible(!(row->flags & Hidden));
             // The chart too, so that a keyboard reaches its menu and a screen reader hears it.

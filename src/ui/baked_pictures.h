@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <vector>
+
+namespace tanvera {
+
+// The picture file drawn when the program was built at this size in device pixels, or a null
+// image if it was not drawn at that size. The image shares the program's read-only data.
+QImage bakedPicture(const QString& file, QSize devicePixels);
+
+// Every picture drawn at build time, with the file it was drawn from.
+struct BakedPicture
+{
+    QString file;
+    QImage image;
+};
+std::vector<BakedPicture> allBakedPictures();
+
+} // namespace tanvera
