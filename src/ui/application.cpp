@@ -25,10 +25,6 @@ QFont interfaceFont(double points)
     // the same pixels as HarfBuzz here, at a fraction of the start-up's cost. Scripts that need
     // shaping are still shaped.
     font.setStyleStrategy(QFont::PreferNoShaping);
-    // No hinting program runs for each size and glyph: the glyphs keep their places and widths
-    // (light hinting uses the design widths anyway) and differ only in the softness of some
-    // horizontal edges; this saved about 4 M instructions of the start-up.
-    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
