@@ -5,7 +5,6 @@
 
 #include "accessible_texts.h"
 #include "application.h"
-#include "baked_pictures.h"
 #include "calc/calculate.h"
 #include "chart/caption_label.h"
 #include "chart/chart_export.h"
@@ -20,16 +19,12 @@
 #include "line_control.h"
 #include "runtime/fault.h"
 #include "window_palette.h"
+#include "window_pictures.h"
 
 #include <QClipboard>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QImageReader>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionGroupBox>
-#include <QStylePainter>
 #include <algorithm>
 #include <limits>
 #include <map>
@@ -56,87 +51,6 @@ QFont fontFor(FontKind kind)
     else if (kind == FontKind::Arial8)
         points = 8.56;
     return interfaceFont(points);
-}
-
-// A picture from an SVG file at a size in device pixels: the pixels drawn when the program was
-// built if it was drawn at that size, or else drawn now by Qt's SVG image plugin. The start-up
-// thus never loads the Qt SVG library.
-QImage svgPicture(const QString& file, QSize devicePixels)
-{
-    QImage baked = bakedPicture(file, devicePixels);
-    if (!baked.isNull())
-        return baked;
-    QImageReader reader(file);
-    reader.setScaledSize(devicePixels);
-    return reader.read();
-}
-
-// A picture from an SVG file, drawn again only when its size or scale changes.
-class SvgPicture : public QWidget
-{
-public:
-    SvgPicture(const QString& file, QWidget* parent)
-        : QWidget(parent)
-        , m_file(file)
-    { }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        const qreal scale = devicePixelRatioF();
-        const QSize pixels = (QSizeF(size()) * scale).toSize();
-        if (m_picture.size() != pixels || m_scale != scale) {
-            m_picture = svgPicture(m_file, pixels);
-            m_scale = scale;
-            if (scale != 1)
-                m_picture.setDevicePixelRatio(scale);
-        }
-        QPainter painter(this);
-        painter.drawImage(QPoint(0, 0), m_picture);
-    }
-
-private:
-    QString m_file;
-    QImage m_picture;
-    qreal m_scale = 1;
-};
-
-// A group box that draws its frame by hand, in the look of the style's own. That frame is a
-// picture file, and the first picture file loaded makes Qt open every image-format plugin,
-// which costs the start-up about two milliseconds.
-class FrameBox : public QGroupBox
-{
-public:
-    using QGroupBox::QGroupBox;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionGroupBox option;
-        initStyleOption(&option);
-        // Where the style's picture would go: below the title, shaded a little darker.
-        const int top = std::max(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight),
-                            option.fontMetrics.height())
-            + 3;
-        const QColor face = palette().color(QPalette::Window);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(face.darker(111));
-        painter.setBrush(face.darker(101));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, top + 0.5, -0.5, -0.5), 2, 2);
-        option.subControls = QStyle::SC_GroupBoxLabel;
-        painter.drawComplexControl(QStyle::CC_GroupBox, option);
-    }
-};
-
-// The window icon in the sizes a title bar and a task bar ask for, without the SVG icon plugin,
-// which would be loaded only for this.
-QIcon svgIcon(const QString& file)
-{
-    QIcon icon;
-    for (int size : {16, 32, 64})
-        icon.addPixmap(QPixmap::fromImage(svgPicture(file, QSize(size, size))));
-    return icon;
 }
 
 QRect placeOf(const ControlSpec& row)
