@@ -89,6 +89,23 @@ TEST_F(ChartCopy, DataParsesBackToThePointsDrawn)
     }
 }
 
+TEST_F(ChartCopy, DataAfterAFailedCalculationAreTheRunsStillDrawn)
+{
+    typeInto("Text1(3)", "1");
+    click("Command1");
+    calculate("0.1", "1000", "250", "1", "100");
+    // The chart takes 0.0001 s for -1000 s; the calculation reads -1000 s, redoes the first curve
+    // for it and fails on the second, so nothing on the chart changes.
+    setParameters("5.4", "10", "250", "-1000", "100");
+    const auto before = copiedRows();
+    ASSERT_EQ(before.size(), 1u + 5001u);
+    EXPECT_NEAR(number(before[5001][1]), 250.0, 0.01); // flat over 0.0001 s
+    messages.shown.clear();
+    click("Command1");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(copiedRows() == before);
+}
+
 TEST_F(ChartCopy, PictureHoldsTheChartAndTheLegendAtTheScreensPixelRatio)
 {
     click("Command1");

@@ -236,6 +236,27 @@ TEST_F(MaxTimeEdit, FailedRecomputationTakesTheCurvesFromThereOnOffTheChart)
     EXPECT_EQ(state().ConcResults(1, 5000), state().ConcResults(0, 5000));
 }
 
+TEST_F(MaxTimeEdit, CurveThatCannotBeDrawnLeavesTheChartWithTheSlotsAfterIt)
+{
+    typeInto("Text1(3)", "1");
+    click("Command1");
+    calculate("1", "3600", "250", "1", "100");
+    ASSERT_EQ(state().CurveSlot, 2);
+    setParameters("5.4", "10", "250", "14150", "100"); // the fast tank's curve blows up to draw
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u);
+    EXPECT_EQ(dots(Red).size(), 5001u);
+    EXPECT_TRUE(dots(Green).empty());
+    EXPECT_TRUE(control("Line3(1)")->isHidden());
+    EXPECT_EQ(state().CurveSlot, 1);
+
+    messages.shown.clear();
+    click("Command1"); // harmless values: the missing slot is computed afresh
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(state().CurveSlot, 2);
+    EXPECT_EQ(dots(Green).size(), 5001u);
+}
+
 TEST_F(MaxTimeEdit, CalculationRedoesCurvesMadeForAnotherTimeAxis)
 {
     click("Command1");

@@ -9,7 +9,6 @@
 #include "model/integrator.h"
 #include "runtime/checked.h"
 #include "runtime/numtext.h"
-#include "runtime/scoped_restore.h"
 
 namespace tanvera {
 
@@ -23,18 +22,19 @@ void CopyResults(FormContext& form)
     const long slot = s.CurveSlot;
     const long steps = s.StepCount;
     s.ComputedFor(slot) = {};
-    for (long i = 0; i <= steps; ++i) {
-        s.ConcResults(slot, i) = s.ConcPoints(i);
-        const bool overflows = TankOverflows(s, slot, i);
+    long last = 0;
+    for (;; ++last) {
+        const bool overflows = TankOverflows(s, slot, last);
         if (overflows)
             form.messages.show(
-                "Desbordamniento a t = " + Str(s.TimePoints(i), form.separator) + " (s)");
-        const float conc = toSingle(s.ConcResults(slot, i));
+                "Desbordamniento a t = " + Str(s.TimePoints(last), form.separator) + " (s)");
+        const float conc = toSingle(s.ConcPoints(last));
         if (conc > s.ConcAxisMax)
             s.ConcAxisMax = conc;
-        if (overflows)
+        if (overflows || last >= steps)
             break;
     }
+    StoreRun(s, slot, last);
     s.ComputedFor(slot) = {s.MaxTime, s.StepCount};
 }
 
@@ -44,13 +44,9 @@ void CopyResults(FormContext& form)
 // ends the calculation before the chart is touched, which then still shows its own axis.
 void RecomputeCurvesForTheTimeAxis(ChartState& s)
 {
-    const std::int16_t slot = s.CurveSlot;
-    const ScopedRestore keepCurveSlot(s.CurveSlot);
-    for (std::int16_t k = 0; k < slot; ++k) {
-        if (!ComputedForTimeAxis(s, k)) {
-            s.CurveSlot = k;
-            RecomputeCurve(s);
-        }
+    for (long k = 0; k < s.CurveSlot; ++k) {
+        if (!ComputedForTimeAxis(s, k))
+            RecomputeCurve(s, k);
     }
 }
 
@@ -70,7 +66,7 @@ void Command1_Click(FormContext& form)
     RunIntegration(s);
     CopyResults(form);
     RecomputeCurvesForTheTimeAxis(s);
-    form.picture->Cls();
+    ClearPicture(form);
     DrawChartFrame(form);
     PlotCurves(form, s.CurveSlot);
     s.CurveSlot = addInt16(s.CurveSlot, 1);

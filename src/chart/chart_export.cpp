@@ -3,51 +3,23 @@
 
 #include "chart_export.h"
 
-#include "curves.h"
 #include "runtime/numtext.h"
 
 #include <QPainter>
-#include <algorithm>
 
 namespace tanvera {
 
-std::vector<double> DrawnTimes(const ChartState& s)
+DrawnCurves CaptureDrawnCurves(const DrawnChart& chart)
 {
-    const long steps = std::clamp<long>(s.StepCount, 0, MaxStep);
-    return std::vector<double>(&s.TimePoints(0), &s.TimePoints(steps) + 1);
-}
-
-bool AnyCurveShown(const FormContext& form)
-{
-    for (long k = 0; k <= 2; ++k) {
-        if (!form.Line3(k)->isHidden())
-            return true;
-    }
-    return false;
-}
-
-DrawnCurves CaptureDrawnCurves(const FormContext& form, const std::vector<double>& drawnTimes)
-{
-    const std::uint32_t colours[] = {CurveColour(0), CurveColour(1), CurveColour(2)};
-    long points[3] = {};
-    for (const Picture2::Item& item : form.picture->items()) {
-        if (item.kind != Picture2::Item::Kind::Circle)
-            continue;
-        for (int k = 0; k < 3; ++k)
-            points[k] += item.colour == colours[k];
-    }
-    const ChartState& s = form.state;
     DrawnCurves drawn;
-    long longest = 0;
-    for (long k = 0; k <= 2; ++k) {
-        const long n = std::min<long>(points[k], static_cast<long>(drawnTimes.size()));
-        if (form.Line3(k)->isHidden() || n == 0)
+    for (const DrawnChart::Curve& curve : chart.curves) {
+        if (!curve.drawn())
             continue;
-        drawn.curves.push_back({form.Label4(k)->text().toStdString(),
-            std::vector<double>(&s.ConcResults(k, 0), &s.ConcResults(k, n - 1) + 1)});
-        longest = std::max(longest, n);
+        drawn.curves.push_back({curve.legend, curve.conc});
+        // Every curve is drawn over the same run's time points; the longest names them all.
+        if (curve.times.size() > drawn.times.size())
+            drawn.times = curve.times;
     }
-    drawn.times.assign(drawnTimes.begin(), drawnTimes.begin() + longest);
     return drawn;
 }
 

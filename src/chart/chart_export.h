@@ -12,8 +12,8 @@
 
 namespace tanvera {
 
-// The curves on the chart as they were drawn: the time of every step and, for each curve whose
-// legend shows, its concentrations up to its last point.
+// The curves on the chart as they were drawn: the time of every point and, for each curve, its
+// legend and its concentrations up to its last point.
 struct DrawnCurves
 {
     struct Curve
@@ -25,16 +25,8 @@ struct DrawnCurves
     std::vector<Curve> curves;
 };
 
-// The time points of the run just drawn, to be kept from one drawing to the next: a time query
-// overwrites TimePoints. The rest stays as drawn until the chart changes: the points on the chart,
-// the legends, and the results of the curves shown (a query writes only the slot it computes).
-std::vector<double> DrawnTimes(const ChartState& state);
-
-// Whether a legend shows: it does exactly while its curve is on the chart.
-bool AnyCurveShown(const FormContext& form);
-
-// The curves whose legend shows, each as long as its points on the chart.
-DrawnCurves CaptureDrawnCurves(const FormContext& form, const std::vector<double>& drawnTimes);
+// The curves on the chart, as they were drawn.
+DrawnCurves CaptureDrawnCurves(const DrawnChart& chart);
 
 // Tab-separated rows for a spreadsheet: "t (s)" and the legends, then one row per step with a
 // curve's cell left empty after its last point; numbers as the window writes them.

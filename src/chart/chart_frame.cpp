@@ -65,7 +65,9 @@ void DrawChartFrame(FormContext& form)
     const char sep = form.separator;
     const std::string top = Format(s.ConcAxisMax, Pattern::OneDecimalNoLeadingZero, '.');
     const Dbl v = Val(top);
-    printAt(picture, double(X0 - 500.0), 1, Replace(top, ".", std::string(1, sep)));
+    const std::string shownTop = Replace(top, ".", std::string(1, sep));
+    printAt(picture, double(X0 - 500.0), 1, shownTop);
+    form.drawn.concAxisTop = shownTop;
     printAt(picture, 1, 400, "Conc. HCl");
     printAt(picture, 1, 600, "(mol/m3)");
     for (int k = 1; k <= 3; ++k)
@@ -82,6 +84,13 @@ void DrawChartFrame(FormContext& form)
             double(T * k / 4.0), sep);
     printAt(picture, double(W - 850.0), y, "t(s)");
     printNumberAt(picture, double(W - 500.0), y, double(T), sep);
+    form.drawn.timeAxisEnd = Str(double(T), sep);
+}
+
+void ClearPicture(FormContext& form)
+{
+    form.picture->Cls();
+    form.drawn = {};
 }
 
 ChartMapping ChartMapping::of(const ChartState& state, const Picture2& picture)

@@ -15,6 +15,9 @@ constexpr double PlotMargin = 100; // top and right margin, twips
 // Draws the frame for the current MaxTime and ConcAxisMax; never clears the box itself.
 void DrawChartFrame(FormContext& form);
 
+// Cls: the drawing and the record of what it shows are wiped together.
+void ClearPicture(FormContext& form);
+
 // The mapping, each direction with the exact order of operations its callers depend on.
 struct ChartMapping
 {

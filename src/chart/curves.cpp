@@ -55,22 +55,27 @@ bool TankOverflows(const ChartState& s, long k, long j)
 
 namespace {
 
-// A curve ready to draw: its points up to where its tank overflows, and its legend.
+// A curve ready to draw: its points up to where its tank overflows, and what the chart then
+// shows of it.
 struct PlannedCurve
 {
-    long slot;
-    std::uint32_t colour;
     std::vector<std::pair<float, float>> points;
-    std::string legend;
+    DrawnChart::Curve shown;
 };
 
 PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, char separator)
 {
-    PlannedCurve curve {k, slotColour(k), {}, LegendText(s, k, separator)};
+    PlannedCurve curve;
+    curve.shown.legend = LegendText(s, k, separator);
     const long steps = s.StepCount;
-    curve.points.reserve(static_cast<std::size_t>(std::max(steps + 1, 1L)));
+    const auto capacity = static_cast<std::size_t>(std::max(steps + 1, 1L));
+    curve.points.reserve(capacity);
+    curve.shown.times.reserve(capacity);
+    curve.shown.conc.reserve(capacity);
     for (long j = 0; j <= steps; ++j) {
         curve.points.emplace_back(map.stepToX(j, steps), map.concToY(s.ConcResults(k, j)));
+        curve.shown.times.push_back(s.TimePoints(j));
+        curve.shown.conc.push_back(s.ConcResults(k, j));
         if (TankOverflows(s, k, j))
             break;
     }
@@ -87,20 +92,21 @@ void PlotCurves(FormContext& form, long lastSlot)
     const ChartState& s = form.state;
     const ChartMapping map = ChartMapping::of(s, *form.picture);
     for (long k = 0; k <= lastSlot; ++k) {
-        const PlannedCurve curve = planCurve(s, map, k, form.separator);
+        PlannedCurve curve = planCurve(s, map, k, form.separator);
         for (const auto& [x, y] : curve.points)
-            form.picture->Circle(x, y, PointRadius, curve.colour);
-        form.Line3(curve.slot)->setVisible(true);
-        form.Label4(curve.slot)->setText(qText(curve.legend));
+            form.picture->Circle(x, y, PointRadius, slotColour(k));
+        form.Line3(k)->setVisible(true);
+        form.Label4(k)->setText(qText(curve.shown.legend));
+        form.drawn.curves.at(static_cast<std::size_t>(k)) = std::move(curve.shown);
     }
 }
 
-void HideLegendsOfUndrawnCurves(FormContext& form)
+void KeepToTheDrawnCurves(FormContext& form)
 {
-    for (long k = 0; k <= 2; ++k) {
-        if (!form.picture->hasCircleOf(slotColour(k)))
-            HideLegend(form, k);
-    }
+    const int drawn = form.drawn.curveCount();
+    for (long k = drawn; k <= 2; ++k)
+        HideLegend(form, k);
+    form.state.CurveSlot = static_cast<std::int16_t>(drawn);
 }
 
 void HideLegend(FormContext& form, long k)
@@ -123,7 +129,7 @@ void forgetCurves(FormContext& form)
 
 void ClearChart(FormContext& form)
 {
-    form.picture->Cls();
+    ClearPicture(form);
     // Clearing is the way out of any state, so the slots are reset even when the frame cannot
     // be drawn (a maximum time near the top of the Double range); the fault is reported after.
     try {

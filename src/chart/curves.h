@@ -20,15 +20,17 @@ std::uint32_t CurveColour(long k);
 bool TankOverflows(const ChartState& state, long k, long j);
 
 // Draws the curves of slots 0..lastSlot from ConcResults over the frame already drawn, each up to
-// the step where its tank overflows, and shows their legends. A curve that cannot be shown ends
-// the redraw with the curves before it drawn whole and itself not at all.
+// the step where its tank overflows, shows their legends and records what is drawn. A curve that
+// cannot be shown ends the redraw with the curves before it drawn whole and itself not at all.
 void PlotCurves(FormContext& form, long lastSlot);
 
 // Hides the legend line of slot k and empties its text.
 void HideLegend(FormContext& form, long k);
 
-// After a fault cut a redraw short: hides the legend of every curve that is not on the chart.
-void HideLegendsOfUndrawnCurves(FormContext& form);
+// After a fault, what the chart shows is what stands: the legends of the curves not drawn are
+// hidden, and CurveSlot counts the curves drawn, so that the next calculation computes the first
+// slot missing from the chart afresh instead of meeting the same fault again.
+void KeepToTheDrawnCurves(FormContext& form);
 
 // Wipes the curves, redraws the empty frame (still scaled for the curves just removed), hides the
 // legends and starts again at slot 0. A frame that cannot be drawn does not stop the reset: its

@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the event procedures work on: the one shared state, the window's controls they read and
-// write, the message box and the user's decimal separator. The window owns all of it and hands
+// write, the message box, the user's decimal separator and the record of what the chart shows. The window owns all of it and hands
 // this out; no procedure reaches for a global. It lives here, in the lowest layer with widgets,
 // so that the chart, the inputs and the calculation can all take it.
 #pragma once
 
+#include "drawn_chart.h"
 #include "model/chart_state.h"
 #include "picture2.h"
 #include "runtime/fixed_array.h"
@@ -22,6 +23,7 @@ struct FormContext
     ChartState& state;
     MessageBox& messages;
     char separator; // the regional decimal separator, for numbers shown to the user
+    DrawnChart drawn {};
 
     FixedArray<QLineEdit*, 7> Text1 {}; // parameter boxes
     QLineEdit* Text2 = nullptr; // time of the query

@@ -5,6 +5,7 @@
 
 #include "chart_frame.h"
 #include "curves.h"
+#include "runtime/fault.h"
 #include "runtime/numtext.h"
 
 namespace tanvera {
@@ -13,8 +14,15 @@ void Picture2_MouseMove(FormContext& form, float X, float Y)
 {
     form.picture->showCrosshair();
     const ChartMapping map = ChartMapping::of(form.state, *form.picture);
-    const double t = RoundOneDecimal(map.xToTime(X));
-    const double C = RoundOneDecimal(map.yToConc(Y));
+    double t = 0, C = 0;
+    try {
+        t = RoundOneDecimal(map.xToTime(X));
+        C = RoundOneDecimal(map.yToConc(Y));
+    } catch (const RuntimeFault&) {
+        // No earlier reading may stand as if it were the pointer's.
+        form.Label6->clear();
+        throw;
+    }
     form.Label6->setText(qText(Str(t, form.separator) + " , " + Str(C, form.separator)));
 }
 

@@ -27,24 +27,21 @@ void Text1_Change(FormContext& form, std::int16_t index)
     if (!(s.MaxTime > 0))
         s.MaxTime = SubstituteMaxTime;
     ShowHours(form);
-    form.picture->Cls();
+    ClearPicture(form);
     DrawChartFrame(form);
 
-    // The model reads its slot from CurveSlot, so it points at each curve while that is redone.
-    // A fault leaves it there: that curve and the ones after it cannot be shown over this time
-    // axis, so they leave the chart, and the next calculation computes that slot afresh. The
-    // curves already redone are drawn before the fault is reported.
+    // Each curve shown is done again with its own slot's tank. A fault leaves the curves redone
+    // before it drawn, and it and the ones after it off the chart: they cannot be shown over this
+    // time axis, and the fault boundary counts CurveSlot back to the curves drawn.
     const std::int16_t shown = s.CurveSlot;
-    for (std::int16_t slot = 0; slot < shown; ++slot) {
-        s.CurveSlot = slot;
+    for (long slot = 0; slot < shown; ++slot) {
         try {
-            RecomputeCurve(s);
+            RecomputeCurve(s, slot);
         } catch (const RuntimeFault&) {
             PlotCurves(form, slot - 1);
             throw;
         }
     }
-    s.CurveSlot = shown;
     PlotCurves(form, shown - 1);
 }
 

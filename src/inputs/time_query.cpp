@@ -54,8 +54,7 @@ void Text2_Change(FormContext& form)
     }
     RungeKutta(s, s.startTimeValue(), s.EndTime, s.StepCount, s.InitialConc(s.CurveSlot));
     s.ComputedFor(s.CurveSlot) = {}; // a query's run is no curve
-    for (long i = 0; i <= QuerySteps; ++i)
-        s.ConcResults(s.CurveSlot, i) = s.ConcPoints(i);
+    StoreRun(s, s.CurveSlot, QuerySteps);
     const double result = s.ConcResults(s.CurveSlot, QuerySteps);
     form.Label2->setText(qText(Format(result, Pattern::FourDecimals, form.separator)));
 }

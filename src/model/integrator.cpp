@@ -4,7 +4,6 @@
 #include "integrator.h"
 
 #include "runtime/checked.h"
-#include "runtime/numtext.h"
 
 namespace tanvera {
 
@@ -32,9 +31,8 @@ struct Tank
     double Qin, Qout, V0, F;
 };
 
-Tank tankOf(const ChartState& state)
+Tank tankOf(const ChartState& state, long s)
 {
-    const long s = state.CurveSlot;
     return {state.InflowRate(s), state.OutflowRate(s), state.StartVolume(s),
         static_cast<float>(state.FeedConc)};
 }
@@ -69,13 +67,12 @@ template <typename Num> void step(const Tank& tank, Num h, Num& t, Num& Y)
 }
 
 // Why a run stopped, for the user: a volume that reached zero, or a run that blew up.
-std::string stopHint(FaultKind kind, double t)
+std::string stopHint(FaultKind kind)
 {
-    const std::string at = Str(t, '.') + " s";
     if (kind == FaultKind::Overflow)
-        return "La integración se volvió inestable cerca de t = " + at
-            + ": pruebe con un tiempo máximo menor o un volumen mayor.";
-    return "El volumen de líquido del depósito llega a cero cerca de t = " + at + ".";
+        return "La integración se volvió inestable cerca de t = {t} s: pruebe con un tiempo "
+               "máximo menor o un volumen mayor.";
+    return "El volumen de líquido del depósito llega a cero cerca de t = {t} s.";
 }
 
 // The step again with every operation checked; it raises the fault the plain step met.
@@ -87,19 +84,19 @@ std::string stopHint(FaultKind kind, double t)
     } catch (const RuntimeFault& fault) {
         if (fault.kind() == FaultKind::IndexOutOfRange)
             throw;
-        throw RuntimeFault(fault.kind(), stopHint(fault.kind(), t));
+        throw RuntimeFault(fault.kind(), stopHint(fault.kind()), t);
     }
-    throw RuntimeFault(FaultKind::Overflow, stopHint(FaultKind::Overflow, t));
+    throw RuntimeFault(FaultKind::Overflow, stopHint(FaultKind::Overflow), t);
 }
 
 } // namespace
 
 double f(const ChartState& state, double t, double Y)
 {
-    return double(rate<Dbl>(tankOf(state), Dbl(t), Dbl(Y)));
+    return double(rate<Dbl>(tankOf(state, state.CurveSlot), Dbl(t), Dbl(Y)));
 }
 
-void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0)
+void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N, double y0)
 {
     const double h = double((Dbl(b) - a) / Dbl(N));
     double t = a;
@@ -109,7 +106,7 @@ void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0
 
     if (N < 1)
         return;
-    const Tank tank = tankOf(state);
+    const Tank tank = tankOf(state, slot);
     for (long i = 1; i <= N; ++i) {
         const double stepStartT = t, stepStartY = Y;
         try {
@@ -122,6 +119,17 @@ void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0
     }
 }
 
+void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0)
+{
+    RungeKutta(state, state.CurveSlot, a, b, N, y0);
+}
+
+void StoreRun(ChartState& state, long slot, long lastRow)
+{
+    for (long i = 0; i <= lastRow; ++i)
+        state.ConcResults(slot, i) = state.ConcPoints(i);
+}
+
 void RunIntegration(ChartState& state)
 {
     state.StartTime = 0;
@@ -131,13 +139,11 @@ void RunIntegration(ChartState& state)
     RungeKutta(state, state.startTimeValue(), state.EndTime, CurveSteps, state.StartConc);
 }
 
-void RecomputeCurve(ChartState& state)
+void RecomputeCurve(ChartState& state, long slot)
 {
-    const long slot = state.CurveSlot;
-    RungeKutta(
-        state, state.startTimeValue(), state.MaxTime, state.StepCount, state.InitialConc(slot));
-    for (long i = 0; i <= state.StepCount; ++i)
-        state.ConcResults(slot, i) = state.ConcPoints(i);
+    RungeKutta(state, slot, state.startTimeValue(), state.MaxTime, state.StepCount,
+        state.InitialConc(slot));
+    StoreRun(state, slot, state.StepCount);
     state.ComputedFor(slot) = {state.MaxTime, state.StepCount};
 }
 

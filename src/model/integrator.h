@@ -14,16 +14,21 @@ namespace tanvera {
 // slot CurveSlot.
 double f(const ChartState& state, double t, double Y);
 
-// Classical fourth-order Runge-Kutta from a to b in N equal steps, starting at y0; fills rows
-// 0..N of TimePoints and ConcPoints.
+// Classical fourth-order Runge-Kutta from a to b in N equal steps, starting at y0, for the tank
+// of the given slot; fills rows 0..N of TimePoints and ConcPoints.
+void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N, double y0);
+// The same for slot CurveSlot.
 void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0);
+
+// Rows 0..lastRow of the latest run into the slot's column of ConcResults.
+void StoreRun(ChartState& state, long slot, long lastRow);
 
 // The curve run of slot CurveSlot: from 0 to MaxTime in 5000 steps.
 void RunIntegration(ChartState& state);
 
-// A shown curve done again for the time axis: slot CurveSlot from 0 to MaxTime in StepCount
-// steps, every row of the run stored in its column.
-void RecomputeCurve(ChartState& state);
+// A shown curve done again for the time axis: the slot from 0 to MaxTime in StepCount steps,
+// every row of the run stored in its column. CurveSlot is left alone.
+void RecomputeCurve(ChartState& state, long slot);
 
 // Whether slot k's column holds its run over the current MaxTime and StepCount.
 bool ComputedForTimeAxis(const ChartState& state, long k);

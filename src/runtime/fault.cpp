@@ -3,6 +3,8 @@
 
 #include "fault.h"
 
+#include "numtext.h"
+
 namespace tanvera {
 
 const char* faultName(FaultKind kind)
@@ -20,20 +22,22 @@ const char* faultName(FaultKind kind)
     return "Error desconocido";
 }
 
-RuntimeFault::RuntimeFault(FaultKind kind, std::string hint)
+RuntimeFault::RuntimeFault(FaultKind kind, std::string hint, std::optional<double> time)
     : std::runtime_error(faultName(kind))
     , m_kind(kind)
     , m_hint(std::move(hint))
+    , m_time(time)
 { }
 
-std::string faultMessage(const RuntimeFault& fault)
+std::string faultMessage(const RuntimeFault& fault, char separator)
 {
     std::string text = "Error en tiempo de ejecución: ";
     text += faultName(fault.kind());
     text += '.';
-    if (!fault.hint().empty())
-        text += "\n\n" + fault.hint();
-    return text;
+    if (fault.hint().empty())
+        return text;
+    const std::string time = fault.time() ? Str(*fault.time(), separator) : std::string();
+    return text + "\n\n" + Replace(fault.hint(), "{t}", time);
 }
 
 } // namespace tanvera

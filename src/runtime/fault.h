@@ -5,6 +5,7 @@
 // of each event procedure and reported to the user in Spanish.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -23,18 +24,23 @@ const char* faultName(FaultKind kind);
 class RuntimeFault : public std::runtime_error
 {
 public:
-    explicit RuntimeFault(FaultKind kind, std::string hint = {});
+    // A hint that speaks of a time holds "{t}" where that time stands: the number is written
+    // when the message is, in the user's notation.
+    explicit RuntimeFault(
+        FaultKind kind, std::string hint = {}, std::optional<double> time = std::nullopt);
 
     FaultKind kind() const { return m_kind; }
     // A short Spanish sentence on the likely cause; empty when nothing useful is known.
     const std::string& hint() const { return m_hint; }
+    const std::optional<double>& time() const { return m_time; }
 
 private:
     FaultKind m_kind;
     std::string m_hint;
+    std::optional<double> m_time;
 };
 
-// The text of the message box that reports a fault.
-std::string faultMessage(const RuntimeFault& fault);
+// The text of the message box that reports a fault, numbers with the regional separator.
+std::string faultMessage(const RuntimeFault& fault, char separator);
 
 } // namespace tanvera

@@ -42,41 +42,22 @@ QString pointer(const QString& caption)
         .arg(parts[0], parts[1]);
 }
 
-// The axes as the frame printed them: the top of the concentration axis is the frame's first
-// text, and the end of the time axis the text after the title "t(s)".
-QString axes(const Picture2& picture)
+// The axes as the frame printed them.
+QString axes(const DrawnChart& chart)
 {
-    QString concTop, timeEnd;
-    bool afterTimeTitle = false;
-    for (const Picture2::Item& item : picture.items()) {
-        if (item.kind != Picture2::Item::Kind::Text)
-            continue;
-        const QString text = QString::fromStdString(picture.textOf(item)).trimmed();
-        if (concTop.isNull())
-            concTop = text;
-        else if (afterTimeTitle) {
-            timeEnd = text;
-            break;
-        }
-        afterTimeTitle = text == QStringLiteral("t(s)");
-    }
-    if (timeEnd.isNull())
+    if (chart.timeAxisEnd.empty())
         return {};
     return QStringLiteral("Eje t (s) de 0 a %1. Eje Conc. HCl (mol/m3) de 0 a %2. ")
-        .arg(timeEnd, concTop);
+        .arg(QString::fromStdString(chart.timeAxisEnd), QString::fromStdString(chart.concAxisTop));
 }
 
 QString chartDescription(const FormContext& form)
 {
-    QString description = axes(*form.picture);
-    bool anyCurve = false;
-    for (long k = 0; k <= 2; ++k) {
-        if (form.Line3(k)->isHidden())
-            continue;
-        description += reading(CurveNames[k], form.Label4(k)->text()) + QStringLiteral(". ");
-        anyCurve = true;
-    }
-    if (!anyCurve)
+    QString description = axes(form.drawn);
+    for (int k = 0; k < form.drawn.curveCount(); ++k)
+        description += reading(CurveNames[k], qText(form.drawn.curves[k].legend))
+            + QStringLiteral(". ");
+    if (form.drawn.curveCount() == 0)
         description += QStringLiteral("Sin curvas.");
     return description.trimmed();
 }

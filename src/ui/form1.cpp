@@ -240,19 +240,15 @@ void Form1::buildChartMenu()
     connect(copyChart, &QAction::triggered, this,
         [this] { QGuiApplication::clipboard()->setPixmap(ChartWithLegend(m_form)); });
     connect(m_copyData, &QAction::triggered, this, [this] {
-        const DrawnCurves drawn = CaptureDrawnCurves(m_form, m_drawnTimes);
+        const DrawnCurves drawn = CaptureDrawnCurves(m_form.drawn);
         QGuiApplication::clipboard()->setText(qText(CurvesAsTabSeparated(drawn, m_form.separator)));
     });
 }
 
 void Form1::afterEvent()
 {
-    if (m_form.picture->generation() != m_drawnGeneration) {
-        m_drawnGeneration = m_form.picture->generation();
-        m_drawnTimes = DrawnTimes(m_form.state);
-        m_copyData->setEnabled(AnyCurveShown(m_form));
-        RefreshChartAccessibleTexts(m_form);
-    }
+    m_copyData->setEnabled(m_form.drawn.curveCount() > 0);
+    RefreshChartAccessibleTexts(m_form);
     RefreshReadoutAccessibleNames(m_form);
 }
 
@@ -264,14 +260,14 @@ template <typename Procedure> bool Form1::runEvent(Procedure&& procedure, bool r
         afterEvent();
         return true;
     } catch (const RuntimeFault& fault) {
-        message = faultMessage(fault);
+        message = faultMessage(fault, m_form.separator);
     } catch (const std::bad_alloc&) {
         message = "Error en tiempo de ejecución: memoria insuficiente.";
     } catch (const std::exception& error) {
         message = std::string("Error en tiempo de ejecución: ") + error.what();
     }
-    // A fault can leave a redraw half done: the legend shows only what the chart shows.
-    HideLegendsOfUndrawnCurves(m_form);
+    // A fault can leave a redraw half done: the legends and the slots follow what is drawn.
+    KeepToTheDrawnCurves(m_form);
     afterEvent();
     if (report)
         m_form.messages.show(message);

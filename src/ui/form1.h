@@ -30,8 +30,8 @@ private:
     void buildControls();
     void wireEvents();
     void buildChartMenu();
-    // After every event, fault or not: keeps what the chart shows for copying, and what a
-    // screen reader hears in step with the window.
+    // After every event, fault or not: keeps the chart's menu and what a screen reader hears in
+    // step with the window.
     void afterEvent();
     void Form_Load();
     // Runs an event procedure; a run-time fault ends it and is reported (unless `report` is
@@ -42,8 +42,6 @@ private:
     FormContext m_form;
     bool m_readoutFaultReported = false;
     QAction* m_copyData = nullptr;
-    std::vector<double> m_drawnTimes; // of the run on the chart, for "Copiar datos"
-    std::uint64_t m_drawnGeneration = 0;
 };
 
 } // namespace tanvera
