@@ -174,12 +174,13 @@ protected:
         const ChartState& s = state();
         std::array<std::vector<const Picture2::Item*>, 3> curves;
         const Picture2::Item* axisEnd = nullptr;
-        const float W = picture().Width(), H = picture().Height();
+        const float H = picture().Height();
         for (const auto& item : picture().items()) {
             for (int k = 0; k < 3; ++k)
                 if (item.kind == Picture2::Item::Kind::Circle && item.colour == Colours[k])
                     curves[k].push_back(&item);
-            if (item.kind == Picture2::Item::Kind::Text && item.x1 == W - 500 && item.y1 == H - 200)
+            // The time axis's end is the last text of the bottom row.
+            if (item.kind == Picture2::Item::Kind::Text && item.y1 == H - 200)
                 axisEnd = &item;
         }
         for (int k = 0; k < 3; ++k) {

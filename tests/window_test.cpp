@@ -89,6 +89,28 @@ TEST_F(CommaWindow, FrameHasItsAxesGridAndScales)
     EXPECT_EQ(state().PlotOffsetY, 300.0);
 }
 
+TEST_F(CommaWindow, ScaleNumbersEndInsideTheChart)
+{
+    // The widest numbers each scale prints; one cut at the edge would read as another number.
+    const QFontMetricsF metrics(picture().font());
+    for (const char* time : {"100000", "123456", "0.0001", "-1.23456789012345e-300", "9.87e300"}) {
+        typeInto("Text1(2)", "3.3e38"); // the widest top of the concentration scale
+        click("Command1");
+        typeInto("Text1(3)", time);
+        for (const auto& item : texts()) {
+            QString printed = QString::fromStdString(picture().textOf(item));
+            while (printed.endsWith(u' '))
+                printed.chop(1);
+            const double end = item.x1 + metrics.horizontalAdvance(printed) * 14;
+            EXPECT_LE(end, picture().Width() + 0.01) << printed.toStdString() << " at " << time;
+        }
+        const std::string end = Str(state().MaxTime, ',') + ' ';
+        EXPECT_EQ(picture().textOf(texts().back()), state().MaxTime < 0 ? end : ' ' + end);
+    }
+    typeInto("Text1(3)", "20000");
+    EXPECT_TRUE(hasText(" 20000 ", 6355, 4860)); // a number that fits stays where it was put
+}
+
 TEST_F(PointWindow, PointSettingShowsPoints)
 {
     EXPECT_EQ(text("Text1(6)"), "10.00");

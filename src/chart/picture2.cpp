@@ -160,8 +160,19 @@ void Picture2::Circle(float x, float y, float radius, std::uint32_t colour)
 
 void Picture2::Print(const std::string& text)
 {
+    // A text that would run past the right edge is moved left just enough to end on it: a number
+    // cut there would read as another number. Trailing blanks may run over; nothing is seen of
+    // them. Every text that fits stays where it was asked to be.
+    float x = m_currentX;
+    const QString shown = QString::fromStdString(text);
+    qsizetype inked = shown.size();
+    while (inked > 0 && shown[inked - 1].isSpace())
+        --inked;
+    const double width = QFontMetricsF(font()).horizontalAdvance(shown.left(inked)) * TwipsPerPixel;
+    if (x < m_width && x + width > m_width)
+        x = static_cast<float>(m_width - width);
     m_texts.push_back(text);
-    append({Item::Kind::Text, m_currentX, m_currentY, 0, 0, 0, true,
+    append({Item::Kind::Text, x, m_currentY, 0, 0, 0, true,
         static_cast<std::uint32_t>(m_texts.size() - 1)});
 }
 

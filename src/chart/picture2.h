@@ -44,7 +44,8 @@ public:
     void Circle(float x, float y, float radius, std::uint32_t colour);
     void setCurrentX(float x) { m_currentX = x; }
     void setCurrentY(float y) { m_currentY = y; }
-    // Prints a text unchanged with its top-left corner at (CurrentX, CurrentY).
+    // Prints a text unchanged with its top-left corner at (CurrentX, CurrentY), or as far left of
+    // it as keeps the text from running past the right edge.
     void Print(const std::string& text);
     // Prints a number the chart's way: a blank (none before a minus), the digits, a blank.
     void PrintNumber(double value, char separator);
