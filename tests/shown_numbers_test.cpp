@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "runtime/numtext.h"
+#include "ui/readout_box.h"
 #include "window_fixture.h"
+
+#include <QRegularExpression>
+#include <tuple>
 
 using namespace tanvera;
 
@@ -23,6 +27,23 @@ TEST_F(ShownNumbers, BoxesTheProgramWritesShowTheirStart)
     EXPECT_EQ(text("Text1(0)"), "12345678.5");
     EXPECT_EQ(text("Text1(6)"), "10000,00");
     EXPECT_EQ(text("Text1(4)"), "100");
+
+    // The outflow box shows its whole value, in smaller type where needed, or its first digits
+    // and "…": never a digit string that reads as another number.
+    auto* outflow = static_cast<ReadoutBox*>(box("Text1(6)"));
+    const qreal room = outflow->textArea().width();
+    for (const auto& [flow, whole] : {std::pair {"1234.56", true}, {"123456789", true},
+             {"-98765432", true}, {"3.4e38", false}}) {
+        typeInto("Text1(1)", flow);
+        click("Command1");
+        const QString shown = outflow->shownText();
+        EXPECT_LE(QFontMetricsF(outflow->shownFont()).horizontalAdvance(shown), room) << flow;
+        EXPECT_EQ(shown == outflow->text(), whole) << shown.toStdString();
+        if (!whole) {
+            EXPECT_TRUE(shown.endsWith(u'…') && outflow->text().startsWith(shown.chopped(1)));
+        }
+        EXPECT_EQ(outflow->toolTip(), outflow->text());
+    }
 }
 
 TEST_F(ShownNumbers, CaptionsShowWholeWordsOnWholeLines)
@@ -40,23 +61,43 @@ TEST_F(ShownNumbers, CaptionsShowWholeWordsOnWholeLines)
     ASSERT_EQ(control<QLabel>("Label4(0)")->text(), legend);
 
     const char sep = ',';
-    const std::pair<const char*, std::string> longest[] = {
-        {"Label4(0)", legend.toStdString()},
+    // Whether the caption's first number fits in legible type: a readout shows its value.
+    const std::tuple<const char*, std::string, bool> longest[] = {
+        {"Label4(0)", legend.toStdString(), true},
         {"Label4(1)",
             "V = -3,402823E+38 (l) -- Q = -3,402823E+38 (l/h) -- Co = -3,40282346638529E+38 "
-            "(mol/m3) -- Ap.Valv = -3,402823E+38 (%)"},
-        {"Label2", Format(1e300, Pattern::FourDecimals, sep)},
-        {"Label2", Format(-3.4e38, Pattern::FourDecimals, sep)},
-        {"Label5", "= " + Format(1e300 / 3600, Pattern::TwoDecimals, sep) + " h"},
-        {"Label5", "= " + Format(-12345678.9, Pattern::TwoDecimals, sep) + " h"},
-        {"Label6(0)", Str(-1.23456789012346e300, sep) + " , " + Str(-2.5e299, sep)},
-        {"Label6(0)", Str(-123456789012.3, sep) + " , " + Str(-98765432.1, sep)},
+            "(mol/m3) -- Ap.Valv = -3,402823E+38 (%)",
+            true},
+        {"Label2", Format(1e300, Pattern::FourDecimals, sep), false},
+        {"Label2", Format(-3.4e38, Pattern::FourDecimals, sep), false},
+        {"Label2", Format(-123456789012.3, Pattern::FourDecimals, sep), true},
+        {"Label5", "= " + Format(1e300 / 3600, Pattern::TwoDecimals, sep) + " h", false},
+        {"Label5", "= " + Format(-12345678.9, Pattern::TwoDecimals, sep) + " h", true},
+        {"Label6(0)", Str(-1.23456789012346e300, sep) + " , " + Str(-2.5e299, sep), true},
+        {"Label6(0)", Str(-123456789012.3, sep) + " , " + Str(-98765432.1, sep), true},
     };
-    for (const auto& [name, caption] : longest) {
-        auto* label = control<QLabel>(name);
+    for (const auto& [name, caption, numberShows] : longest) {
+        auto* label = static_cast<CaptionLabel*>(control<QLabel>(name));
         if (caption != legend.toStdString())
             label->setText(QString::fromStdString(caption));
         EXPECT_TRUE(ShowsWholeWords(label));
-        EXPECT_TRUE(static_cast<CaptionLabel*>(label)->isShortened()) << caption;
+        EXPECT_EQ(
+            label->shownText().contains(QRegularExpression(QStringLiteral("\\d"))), numberShows)
+            << caption;
     }
+
+    // The hours take the room beside them, and a long value a smaller type.
+    const QFont labelFont = control<QLabel>("Label5")->font();
+    for (const auto& [time, fullSize] :
+        {std::pair {"360000", true}, {"36000000000", false}, {"1e20", false}}) {
+        typeInto("Text1(3)", time);
+        auto* hours = static_cast<CaptionLabel*>(control<QLabel>("Label5"));
+        const QString number = hours->text().section(u' ', 0, 1); // "= 100,00"
+        EXPECT_TRUE(hours->shownText().startsWith(number)) << hours->shownText().toStdString();
+        EXPECT_EQ(hours->shownFont() == labelFont, fullSize) << time;
+        EXPECT_LE(hours->geometry().right(), window->width());
+    }
+    typeInto("Text1(3)", "20000");
+    EXPECT_EQ(control<QLabel>("Label5")->width(), 61); // given back for a caption that fits
+    EXPECT_EQ(static_cast<CaptionLabel*>(control<QLabel>("Label5"))->shownFont(), labelFont);
 }

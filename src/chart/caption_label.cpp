@@ -5,6 +5,7 @@
 
 #include <QHelpEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTextLayout>
 #include <QToolTip>
@@ -14,6 +15,7 @@ namespace tanvera {
 namespace {
 
 const QString Ellipsis = QStringLiteral("…");
+constexpr int SmallestPixelSize = 6; // below this, digits cannot be told apart
 
 } // namespace
 
@@ -23,10 +25,10 @@ CaptionLabel::CaptionLabel(const QString& text, QWidget* parent)
     setTextFormat(Qt::PlainText);
 }
 
-std::optional<QStringList> CaptionLabel::wrap(const QString& text) const
+std::optional<QStringList> CaptionLabel::wrap(
+    const QString& text, const QFont& font, qreal width) const
 {
-    const qreal width = contentsRect().width();
-    QTextLayout layout(text, font());
+    QTextLayout layout(text, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
@@ -42,31 +44,67 @@ std::optional<QStringList> CaptionLabel::wrap(const QString& text) const
     return fits ? std::optional(lines) : std::nullopt;
 }
 
-int CaptionLabel::linesThatFit() const
+int CaptionLabel::linesThatFit(const QFont& font) const
 {
-    const QFontMetricsF metrics(font());
+    const QFontMetricsF metrics(font);
     const qreal height = contentsRect().height();
     if (height < metrics.height())
         return 0;
     return 1 + static_cast<int>((height - metrics.height()) / metrics.lineSpacing());
 }
 
-CaptionLabel::Shown CaptionLabel::layOut() const
+namespace {
+
+// Where the words end that must show: through the first word with a digit, or none.
+qsizetype endOfFirstNumber(const QString& caption)
+{
+    const qsizetype digit = caption.indexOf(QRegularExpression(QStringLiteral("\\d")));
+    if (digit < 0)
+        return 0;
+    const qsizetype blank = caption.indexOf(QRegularExpression(QStringLiteral("\\s")), digit);
+    return blank < 0 ? caption.size() : blank;
+}
+
+} // namespace
+
+// The caption whole, or else the longest run of whole words that fits with "…" after it; either
+// way through its first number, or nothing in this font.
+std::optional<CaptionLabel::Shown> CaptionLabel::layOutIn(
+    const QFont& font, qreal width, qsizetype mustShow) const
 {
     const QString caption = text();
-    if (caption.isEmpty())
-        return {{}, true};
-    const int room = linesThatFit();
-    if (const auto lines = wrap(caption); lines && lines->size() <= room)
-        return {*lines, true};
-    // The longest run of whole words that fits with "…" after it; words end at blanks.
-    for (qsizetype at = caption.size() - 1; at >= 0; --at) {
+    const int room = linesThatFit(font);
+    if (const auto lines = wrap(caption, font, width); lines && lines->size() <= room)
+        return Shown {*lines, true, font};
+    for (qsizetype at = caption.size() - 1; at >= mustShow; --at) {
         if (at > 0 && !(caption[at - 1].isSpace() && !caption[at].isSpace()))
             continue;
-        if (const auto lines = wrap(caption.left(at) + Ellipsis); lines && lines->size() <= room)
-            return {*lines, false};
+        if (const auto lines = wrap(caption.left(at) + Ellipsis, font, width);
+            lines && lines->size() <= room)
+            return Shown {*lines, false, font};
     }
-    return {{}, false};
+    return std::nullopt;
+}
+
+CaptionLabel::Shown CaptionLabel::layOut() const
+{
+    if (text().isEmpty())
+        return {{}, true, font()};
+    const qreal width = contentsRect().width();
+    const qsizetype number = endOfFirstNumber(text());
+    if (auto shown = layOutIn(font(), width, number))
+        return *shown;
+    // The first number is wider than the label: smaller type, as large as lets it show whole.
+    QFont smaller = font();
+    for (int size = QFontInfo(font()).pixelSize() - 1; size >= SmallestPixelSize; --size) {
+        smaller.setPixelSize(size);
+        if (auto shown = layOutIn(smaller, width, number))
+            return *shown;
+    }
+    // Not even that: whole words only, the number left out rather than shown illegibly.
+    if (auto shown = layOutIn(font(), width, 0))
+        return *shown;
+    return {{}, false, font()};
 }
 
 QString CaptionLabel::shownText() const
@@ -79,11 +117,34 @@ bool CaptionLabel::isShortened() const
     return !layOut().whole;
 }
 
+QFont CaptionLabel::shownFont() const
+{
+    return layOut().font;
+}
+
+void CaptionLabel::setRoomToTheRight(int right)
+{
+    m_tableWidth = width();
+    m_right = right;
+}
+
+void CaptionLabel::fitWidth()
+{
+    if (m_right < 0)
+        return;
+    const int frame = width() - contentsRect().width();
+    const auto shown = layOutIn(font(), m_tableWidth - frame, 0);
+    const int wanted = shown && shown->whole ? m_tableWidth : m_right - x();
+    if (wanted != width())
+        resize(wanted, height());
+}
+
 void CaptionLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     drawFrame(&painter);
     const Shown shown = layOut();
+    painter.setFont(shown.font);
     // A caption that fits is drawn as any label draws it; a shortened one line by line.
     const int flags = QStyle::visualAlignment(layoutDirection(), alignment())
         | (shown.whole ? Qt::TextWordWrap : 0);

@@ -4,6 +4,9 @@
 // A label whose caption wraps at word boundaries within its width and shows only what fits
 // whole: whole lines, and on them whole words, so that no number is ever seen cut short. Where
 // words are left out, the last line shown ends with "…" and the whole caption is the tool tip.
+// Its first number shows wherever legible type allows: a readout that hid its value would say
+// nothing, so where that number does not fit, the label first grows into any room it is given
+// beside it, and then sets its caption in a smaller font.
 #pragma once
 
 #include <QLabel>
@@ -22,6 +25,13 @@ public:
     QString shownText() const;
     // Whether words of the caption are left out.
     bool isShortened() const;
+    // The font the caption is shown in: the label's, or a smaller one for a long number.
+    QFont shownFont() const;
+
+    // The label may grow to the right up to `right` (in its parent) when its caption does not
+    // fit; fitWidth() takes that room, or gives it back, for the caption it holds now.
+    void setRoomToTheRight(int right);
+    void fitWidth();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,11 +42,18 @@ private:
     {
         QStringList lines;
         bool whole; // the caption fits as it is
+        QFont font;
     };
     Shown layOut() const;
-    // The lines the caption takes at the label's width, or none if a word is wider than that.
-    std::optional<QStringList> wrap(const QString& text) const;
-    int linesThatFit() const;
+    // The caption whole, or its longest run of whole words with "…" that keeps at least the
+    // first `mustShow` characters; none if even those do not fit.
+    std::optional<Shown> layOutIn(const QFont& font, qreal width, qsizetype mustShow) const;
+    // The lines the text takes at that width, or none if a word is wider than that.
+    std::optional<QStringList> wrap(const QString& text, const QFont& font, qreal width) const;
+    int linesThatFit(const QFont& font) const;
+
+    int m_tableWidth = -1; // the width the window gives the label, before any room is taken
+    int m_right = -1;
 };
 
 } // namespace tanvera

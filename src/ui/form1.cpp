@@ -17,6 +17,7 @@
 #include "inputs/time_query.h"
 #include "layout.h"
 #include "line_control.h"
+#include "readout_box.h"
 #include "runtime/fault.h"
 #include "window_palette.h"
 #include "window_pictures.h"
@@ -61,7 +62,7 @@ QRect placeOf(const ControlSpec& row)
 QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
 {
     // The font first: text set before it would be laid out twice.
-    auto* box = new QLineEdit(parent);
+    auto* box = row.flags & Locked ? new ReadoutBox(parent) : new QLineEdit(parent);
     if (row.font != FontKind::Window)
         box->setFont(fontFor(row.font));
     box->setText(QString::fromUtf8(row.text));
@@ -193,6 +194,8 @@ void Form1::buildControls()
     m_form.Text2 = static_cast<QLineEdit*>(find("Text2"));
     m_form.Label2 = static_cast<QLabel*>(find("Label2"));
     m_form.Label5 = static_cast<QLabel*>(find("Label5"));
+    // The hours stand near the window's right edge: a long value may take the room up to it.
+    static_cast<CaptionLabel*>(m_form.Label5)->setRoomToTheRight(width() - twipsToPixels(120));
     m_form.Label6 = static_cast<QLabel*>(find("Label6(0)"));
     m_form.picture = static_cast<Picture2*>(find("Picture2"));
 }
@@ -247,6 +250,7 @@ void Form1::buildChartMenu()
 
 void Form1::afterEvent()
 {
+    static_cast<CaptionLabel*>(m_form.Label5)->fitWidth();
     m_copyData->setEnabled(m_form.drawn.curveCount() > 0);
     RefreshChartAccessibleTexts(m_form);
     RefreshReadoutAccessibleNames(m_form);
