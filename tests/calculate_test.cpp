@@ -149,11 +149,17 @@ TEST_F(Calculate, ZeroMaximumTimeKeepsTheInitialConcentration)
 
 TEST_F(Calculate, UnstableRunIsReportedAndTheWindowGoesOn)
 {
-    calculate("0.1", "1000", "250", "20000", "100");
+    calculate("0.1", "1000", "250", "20000.3", "100");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u)
         << messages.shown[0];
     EXPECT_NE(messages.shown[0].find("inestable"), std::string::npos);
+    // The time it names is written as every number the window shows: "1.500" would be 1500.
+    const std::string hint = messages.shown[0];
+    const auto at = hint.find("t = ") + 4;
+    const std::string time = hint.substr(at, hint.find(" s", at) - at);
+    EXPECT_NE(time.find(','), std::string::npos) << time;
+    EXPECT_EQ(time.find('.'), std::string::npos) << time;
     EXPECT_EQ(state().CurveSlot, 0);
     EXPECT_TRUE(dots(Red).empty());
 

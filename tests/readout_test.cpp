@@ -83,12 +83,16 @@ TEST_F(Readout, ClearingCompletesWhenTheFrameCannotBeDrawn)
 
 TEST_F(Readout, FaultIsReportedOnceWhileThePointerMoves)
 {
+    moveTo(6755, 100);
     typeInto("Text1(3)", "1e305");
     messages.shown.clear();
     moveTo(6000, 100);
     moveTo(6100, 100);
     moveTo(6200, 100);
     EXPECT_EQ(messages.shown.size(), 1u);
+    // No earlier reading stands as if it were current, on the screen or for a screen reader.
+    EXPECT_EQ(text("Label6(0)"), "");
+    EXPECT_FALSE(control("Label6(0)")->accessibleName().contains(u'2'));
     typeInto("Text1(3)", "100");
     moveTo(6755, 100);
     EXPECT_EQ(text("Label6(0)"), "100 , 250");
