@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the event procedures work on: the one shared state, the window's controls they read and
-// write, the message box, the user's decimal separator and the record of what the chart shows. The window owns all of it and hands
-// this out; no procedure reaches for a global. It lives here, in the lowest layer with widgets,
-// so that the chart, the inputs and the calculation can all take it.
+// write, the message box, the user's decimal separator and the record of what the chart shows. The
+// window owns all of it and hands this out; no procedure reaches for a global. It lives here, in
+// the lowest layer with widgets, so that the chart, the inputs and the calculation can all take it.
 #pragma once
 
 #include "drawn_chart.h"

@@ -55,8 +55,8 @@ QString chartDescription(const FormContext& form)
 {
     QString description = axes(form.drawn);
     for (int k = 0; k < form.drawn.curveCount(); ++k)
-        description += reading(CurveNames[k], qText(form.drawn.curves[k].legend))
-            + QStringLiteral(". ");
+        description
+            += reading(CurveNames[k], qText(form.drawn.curves[k].legend)) + QStringLiteral(". ");
     if (form.drawn.curveCount() == 0)
         description += QStringLiteral("Sin curvas.");
     return description.trimmed();
