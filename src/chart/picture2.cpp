@@ -139,7 +139,6 @@ void Picture2::Cls()
     m_items.clear();
     m_texts.clear();
     m_rendered = 0;
-    ++m_generation;
     requestRepaint();
 }
 
@@ -191,7 +190,6 @@ void Picture2::showCrosshair()
 void Picture2::append(const Item& item)
 {
     m_items.push_back(item);
-    ++m_generation;
     requestRepaint();
 }
 

@@ -34,14 +34,10 @@ QRect ReadoutBox::textArea() const
 
 namespace {
 
-// Whether a line edit shows the whole text without scrolling: room for the cursor and for glyphs
-// that reach past their advance is kept as the line edit keeps it.
+// Whether the whole text stands within the box, with room for the cursor after it.
 bool fitsIn(const QString& text, const QFont& font, qreal room)
 {
-    const QFontMetrics metrics(font);
-    const int overhang
-        = std::max(0, -metrics.minLeftBearing()) + std::max(0, -metrics.minRightBearing());
-    return qRound(QFontMetricsF(font).horizontalAdvance(text)) + 1 + overhang <= room;
+    return qRound(QFontMetricsF(font).horizontalAdvance(text)) + 1 <= room;
 }
 
 } // namespace
