@@ -9,6 +9,7 @@
 // "Copiar datos" copies exactly those runs, no printed number runs off the chart, no box or label
 // shows a number cut short, and clearing always clears. The seed and the number of actions can be
 // set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS.
+#include "chart/chart_export.h"
 #include "chart/curves.h"
 #include "chart/twips.h"
 #include "model/integrator.h"
@@ -226,9 +227,9 @@ protected:
     }
 
     // "Copiar datos" copies exactly the curves drawn: for each, its fresh run over the axis
-    // shown, as many rows as it has dots, on that run's time points. The copy is taken again
-    // only when what it could be made of changed: the drawing, or the results of the curves
-    // drawn, which "Calcular" can rewrite and then fault before it redraws.
+    // shown, as many rows as it has dots, on that run's time points. Checked again only when what
+    // the copy could be made of changed: the drawing, or the results of the curves drawn, which
+    // "Calcular" can rewrite and then fault before it redraws.
     void expectCopyIsTheCurvesDrawn(long action)
     {
         std::uint64_t key = picture().generation();
@@ -248,26 +249,50 @@ protected:
         ASSERT_EQ(copyData->isEnabled(), anyDrawn) << "\"Copiar datos\" after action " << action;
         if (!anyDrawn)
             return;
+        std::vector<const FreshCurve*> curves; // drawn, in slot order
+        std::string expected = "t (s)";
+        for (int k = 0; k < 3; ++k) {
+            if (m_drawn[k]) {
+                curves.push_back(m_drawn[k]);
+                expected += '\t' + text(legendText(k).c_str());
+            }
+        }
+        const std::vector<double>& times
+            = (*std::max_element(curves.begin(), curves.end(), [](auto* a, auto* b) {
+                  return a->conc.size() < b->conc.size();
+              }))->times;
+
+        // The numbers the copy is made of, compared as numbers.
+        FormContext form {.state = state(), .messages = messages, .separator = ','};
+        form.picture = &picture();
+        for (int k = 0; k < 3; ++k) {
+            form.Line3(k) = control(legendMark(k).c_str());
+            form.Label4(k) = control<QLabel>(legendText(k).c_str());
+        }
+        const DrawnCurves drawn = CaptureDrawnCurves(form, times);
+        ASSERT_EQ(drawn.curves.size(), curves.size()) << "curves copied, action " << action;
+        for (std::size_t i = 0; i < curves.size(); ++i) {
+            const std::vector<double>& copied = drawn.curves[i].conc;
+            const auto [wrong, _] = std::mismatch(
+                copied.begin(), copied.end(), curves[i]->conc.begin(), curves[i]->conc.end());
+            ASSERT_TRUE(copied.size() == curves[i]->conc.size() && wrong == copied.end())
+                << "\"Copiar datos\" copies " << copied.size() << " rows of curve "
+                << drawn.curves[i].legend << ", row " << wrong - copied.begin()
+                << " not as drawn; action " << action;
+        }
+
+        // The copy itself, with its times and as it is written, every few changes: writing out
+        // every number costs more than all the other checks.
+        if (++m_copiesChecked % 8 != 0)
+            return;
         QGuiApplication::clipboard()->clear();
         copyData->trigger();
         const std::string copied = QGuiApplication::clipboard()->text().toStdString();
-
-        std::string expected = "t (s)";
-        const FreshCurve* longest = nullptr;
-        for (int k = 0; k < 3; ++k) {
-            if (!m_drawn[k])
-                continue;
-            expected += '\t' + text(legendText(k).c_str());
-            if (!longest || m_drawn[k]->conc.size() > longest->conc.size())
-                longest = m_drawn[k];
-        }
         expected += '\n';
-        for (std::size_t j = 0; j < longest->times.size(); ++j) {
-            expected += Str(longest->times[j], ',');
-            for (const FreshCurve* curve : m_drawn) {
-                if (curve)
-                    expected += j < curve->conc.size() ? '\t' + Str(curve->conc[j], ',') : "\t";
-            }
+        for (std::size_t j = 0; j < times.size(); ++j) {
+            expected += Str(times[j], ',');
+            for (const FreshCurve* curve : curves)
+                expected += j < curve->conc.size() ? '\t' + Str(curve->conc[j], ',') : "\t";
             expected += '\n';
         }
         if (copied == expected)
@@ -432,6 +457,7 @@ private:
 
     std::array<const FreshCurve*, 3> m_drawn {}; // of each slot drawn, its fresh run
     std::optional<std::uint64_t> m_copied; // what the last copy checked was made of
+    long m_copiesChecked = 0;
     std::optional<std::uint64_t> m_printsChecked; // the drawing last checked
 
     std::unique_ptr<ChartState> m_scratch = std::make_unique<ChartState>();
