@@ -5,21 +5,32 @@
 // box, numbers of every magnitude above all in the maximum time and the query time, clicks on
 // the three buttons and pointer moves in and around the chart. Nothing may crash or trip a
 // sanitizer, and after every action the state must stay sound: legends follow their curves,
-// every curve drawn is its slot's run over the time axis shown, and clearing always clears. The
-// seed and the number of actions can be set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS.
+// every curve drawn is its slot's run over the time axis shown, CurveSlot counts the curves drawn,
+// "Copiar datos" copies exactly those runs, no printed number runs off the chart, no box or label
+// shows a number cut short, and clearing always clears. The seed and the number of actions can be
+// set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS.
+#include "chart/chart_export.h"
 #include "chart/curves.h"
+#include "chart/twips.h"
 #include "model/integrator.h"
 #include "runtime/fault.h"
 #include "runtime/numtext.h"
 #include "window_fixture.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QStyleOptionFrame>
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <deque>
 #include <map>
+#include <optional>
 #include <random>
 #include <tuple>
 
@@ -92,11 +103,31 @@ private:
     std::mt19937 m_random;
 };
 
+// Whether a box shows its whole text. A line edit too narrow for its text scrolls it and shows
+// only the part around the cursor, so "123456792,00" reads "1234567". The text area is the box
+// less its frame and text margins, and the 2 px the line edit keeps clear at either side.
+bool boxShowsWholeText(const QLineEdit* box)
+{
+    struct Options : QLineEdit
+    {
+        using QLineEdit::initStyleOption; // protected, reached through a member pointer
+    };
+    QStyleOptionFrame option;
+    (box->*&Options::initStyleOption)(&option);
+    const QRect area = box->style()
+                           ->subElementRect(QStyle::SE_LineEditContents, &option, box)
+                           .marginsRemoved(box->textMargins());
+    const qreal width = QFontMetricsF(box->font()).horizontalAdvance(box->text());
+    // As the line edit decides whether to scroll.
+    return qRound(width) + 1 <= area.width() - 2 * 2;
+}
+
 // A slot's curve as a fresh integration gives it over a time axis: its concentrations up to the
 // step where its tank overflows, or nothing when the run faults.
 struct FreshCurve
 {
     std::vector<double> conc;
+    std::vector<double> times; // s, of the same steps
     bool faults = false;
 };
 
@@ -105,7 +136,11 @@ class RandomWalk : public WindowTest
 protected:
     long curvesChecked = 0;
 
-    void restartProgram() { window = std::make_unique<Form1>(',', messages); }
+    void restartProgram()
+    {
+        window = std::make_unique<Form1>(',', messages);
+        m_copied = m_printsChecked = std::nullopt;
+    }
 
     std::string boxTexts() const
     {
@@ -119,7 +154,8 @@ protected:
     void expectSound(long action)
     {
         for (auto check : {&RandomWalk::expectSlotsAndLegendsSound,
-                 &RandomWalk::expectCurvesAreFreshRuns, &RandomWalk::expectNumbersShownWhole}) {
+                 &RandomWalk::expectCurvesAreFreshRuns, &RandomWalk::expectCopyIsTheCurvesDrawn,
+                 &RandomWalk::expectPrintsInsideTheChart, &RandomWalk::expectNumbersShownWhole}) {
             if (!HasFatalFailure())
                 (this->*check)(action);
         }
@@ -131,30 +167,176 @@ protected:
         ASSERT_GE(s.CurveSlot, 0) << "action " << action;
         ASSERT_LE(s.CurveSlot, 3) << "action " << action;
         ASSERT_GE(s.ConcAxisMax, 0.f) << "action " << action;
+        int drawn = 0;
         for (int k = 0; k < 3; ++k) {
             const bool shown = !control(legendMark(k).c_str())->isHidden();
+            drawn += picture().hasCircleOf(Colours[k]);
             ASSERT_EQ(shown, picture().hasCircleOf(Colours[k]))
                 << "legend " << k << " after action " << action;
             ASSERT_EQ(shown, !text(legendText(k).c_str()).empty())
                 << "legend text " << k << " after action " << action;
         }
+        // The next "Calcular" computes slot CurveSlot: one past the curves drawn, faults or not.
+        ASSERT_EQ(s.CurveSlot, drawn) << "slots drawn after action " << action;
     }
 
-    // Every label that shows a number shows whole words of it, or leaves them out. A caption
-    // is checked when it changes: the check lays the text out again.
+    // Every label that shows a number shows whole words of it, or leaves them out, but never
+    // its first number: "= …" hides the value it stands for. The boxes the program writes show
+    // no digits cut short. A text is checked when it changes: the check lays it out again.
     void expectNumbersShownWhole(long action)
     {
-        static constexpr std::array<const char*, 6> readouts
-            = {"Label2", "Label5", "Label6(0)", "Label4(0)", "Label4(1)", "Label4(2)"};
+        static constexpr std::array<const char*, 8> readouts = {"Label2", "Label5", "Label6(0)",
+            "Label4(0)", "Label4(1)", "Label4(2)", "Text1(5)", "Text1(6)"};
         for (std::size_t i = 0; i < readouts.size(); ++i) {
-            const QLabel* label = control<QLabel>(readouts[i]);
-            if (label->text() == captionsChecked[i])
+            const QWidget* widget = control(readouts[i]);
+            const auto* edit = qobject_cast<const QLineEdit*>(widget);
+            const auto* label = qobject_cast<const QLabel*>(widget);
+            const QString shown = edit ? edit->text() : label->text();
+            if (shown == captionsChecked[i])
                 continue;
-            ASSERT_TRUE(ShowsWholeWords(label)) << "after action " << action;
-            captionsChecked[i] = label->text();
+            if (edit) {
+                static const QRegularExpression digit(QStringLiteral("\\d"));
+                ASSERT_TRUE(!shown.contains(digit) || boxShowsWholeText(edit))
+                    << readouts[i] << " shows part of \"" << shown.toStdString() << "\", action "
+                    << action;
+            } else {
+                ASSERT_TRUE(ShowsWholeWords(label)) << "after action " << action;
+                ASSERT_TRUE(showsFirstNumber(static_cast<const CaptionLabel*>(label)))
+                    << "after action " << action;
+            }
+            captionsChecked[i] = shown;
         }
     }
-    std::array<QString, 6> captionsChecked;
+    std::array<QString, 8> captionsChecked;
+
+    static testing::AssertionResult showsFirstNumber(const CaptionLabel* label)
+    {
+        static const QRegularExpression digit(QStringLiteral("\\d"));
+        const QStringList words = label->text().split(u' ', Qt::SkipEmptyParts);
+        const auto number = std::find_if(
+            words.begin(), words.end(), [](const QString& word) { return word.contains(digit); });
+        if (number == words.end()
+            || label->shownText()
+                   .split(QRegularExpression(QStringLiteral("\\s")))
+                   .contains(*number))
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure()
+            << label->objectName().toStdString() << " shows \"" << label->shownText().toStdString()
+            << "\" without the " << number->toStdString() << " of \"" << label->text().toStdString()
+            << "\"";
+    }
+
+    // "Copiar datos" copies exactly the curves drawn: for each, its fresh run over the axis
+    // shown, as many rows as it has dots, on that run's time points. Checked again only when what
+    // the copy could be made of changed: the drawing, or the results of the curves drawn, which
+    // "Calcular" can rewrite and then fault before it redraws.
+    void expectCopyIsTheCurvesDrawn(long action)
+    {
+        std::uint64_t key = picture().generation();
+        for (int k = 0; k < 3; ++k) {
+            for (std::size_t j = 0; m_drawn[k] && j < m_drawn[k]->conc.size(); ++j)
+                key = (key ^ std::bit_cast<std::uint64_t>(state().ConcResults(k, long(j))))
+                    * 0x100000001b3;
+        }
+        if (key == m_copied)
+            return;
+        m_copied = key;
+        QAction* copyData = nullptr;
+        for (QAction* entry : picture().actions())
+            copyData = entry->text() == QStringLiteral("Copiar datos") ? entry : copyData;
+        ASSERT_NE(copyData, nullptr);
+        const bool anyDrawn = m_drawn[0] || m_drawn[1] || m_drawn[2];
+        ASSERT_EQ(copyData->isEnabled(), anyDrawn) << "\"Copiar datos\" after action " << action;
+        if (!anyDrawn)
+            return;
+        std::vector<const FreshCurve*> curves; // drawn, in slot order
+        std::string expected = "t (s)";
+        for (int k = 0; k < 3; ++k) {
+            if (m_drawn[k]) {
+                curves.push_back(m_drawn[k]);
+                expected += '\t' + text(legendText(k).c_str());
+            }
+        }
+        const std::vector<double>& times
+            = (*std::max_element(curves.begin(), curves.end(), [](auto* a, auto* b) {
+                  return a->conc.size() < b->conc.size();
+              }))->times;
+
+        // The numbers the copy is made of, compared as numbers.
+        FormContext form {.state = state(), .messages = messages, .separator = ','};
+        form.picture = &picture();
+        for (int k = 0; k < 3; ++k) {
+            form.Line3(k) = control(legendMark(k).c_str());
+            form.Label4(k) = control<QLabel>(legendText(k).c_str());
+        }
+        const DrawnCurves drawn = CaptureDrawnCurves(form, times);
+        ASSERT_EQ(drawn.curves.size(), curves.size()) << "curves copied, action " << action;
+        for (std::size_t i = 0; i < curves.size(); ++i) {
+            const std::vector<double>& copied = drawn.curves[i].conc;
+            const auto [wrong, _] = std::mismatch(
+                copied.begin(), copied.end(), curves[i]->conc.begin(), curves[i]->conc.end());
+            ASSERT_TRUE(copied.size() == curves[i]->conc.size() && wrong == copied.end())
+                << "\"Copiar datos\" copies " << copied.size() << " rows of curve "
+                << drawn.curves[i].legend << ", row " << wrong - copied.begin()
+                << " not as drawn; action " << action;
+        }
+
+        // The copy itself, with its times and as it is written, every few changes: writing out
+        // every number costs more than all the other checks.
+        if (++m_copiesChecked % 8 != 0)
+            return;
+        QGuiApplication::clipboard()->clear();
+        copyData->trigger();
+        const std::string copied = QGuiApplication::clipboard()->text().toStdString();
+        expected += '\n';
+        for (std::size_t j = 0; j < times.size(); ++j) {
+            expected += Str(times[j], ',');
+            for (const FreshCurve* curve : curves)
+                expected += j < curve->conc.size() ? '\t' + Str(curve->conc[j], ',') : "\t";
+            expected += '\n';
+        }
+        if (copied == expected)
+            return;
+        const auto [mismatch, _]
+            = std::mismatch(copied.begin(), copied.end(), expected.begin(), expected.end());
+        const auto row = std::count(copied.begin(), mismatch, '\n');
+        auto line = [row](const std::string& text) {
+            std::size_t at = 0;
+            for (long n = 0; n < row && at != std::string::npos; ++n)
+                at = text.find('\n', at) + 1;
+            return at > text.size() ? std::string("(none)")
+                                    : text.substr(at, text.find('\n', at) - at);
+        };
+        FAIL() << "\"Copiar datos\" row " << row << " is \"" << line(copied) << "\", not \""
+               << line(expected) << "\" as drawn; action " << action;
+    }
+
+    // No text printed on the chart starts inside it and runs past its right or bottom edge,
+    // where a number would read as another: "100000" as "10000". Checked when the chart changes.
+    void expectPrintsInsideTheChart(long action)
+    {
+        if (m_printsChecked == picture().generation())
+            return;
+        m_printsChecked = picture().generation();
+        const QFontMetricsF metrics(picture().font());
+        const double W = picture().Width(), H = picture().Height();
+        for (const auto& item : picture().items()) {
+            if (item.kind != Picture2::Item::Kind::Text)
+                continue;
+            const std::string& printed = picture().textOf(item);
+            const auto end = printed.find_last_not_of(' ') + 1; // a trailing blank shows no ink
+            const double right = item.x1
+                + metrics.horizontalAdvance(QString::fromUtf8(printed.data(), qsizetype(end)))
+                    * TwipsPerPixel;
+            const double bottom = item.y1 + metrics.ascent() * TwipsPerPixel; // digits' feet
+            ASSERT_FALSE(item.x1 >= 0 && item.x1 < W && right > W)
+                << "\"" << printed << "\" at x " << item.x1 << " ends at " << right
+                << ", past the chart's " << W << "; action " << action;
+            ASSERT_FALSE(item.y1 >= 0 && item.y1 < H && bottom > H)
+                << "\"" << printed << "\" at y " << item.y1 << " ends at " << bottom
+                << ", below the chart's " << H << "; action " << action;
+        }
+    }
 
     // A clearing, also the one that starts a fourth curve, leaves no legend of slots from
     // `firstCleared` on and CurveSlot at most `slotAfter`.
@@ -172,6 +354,9 @@ protected:
     void expectCurvesAreFreshRuns(long action)
     {
         const ChartState& s = state();
+        m_drawn = {};
+        if (m_fresh.size() > 64) // not while this check holds curves found in it
+            m_fresh.clear();
         std::array<std::vector<const Picture2::Item*>, 3> curves;
         const Picture2::Item* axisEnd = nullptr;
         const float H = picture().Height();
@@ -199,6 +384,7 @@ protected:
             ASSERT_EQ(curves[k].size(), fresh.conc.size())
                 << "points of curve " << k << " over " << T << " s, action " << action;
             expectHeightsFollow(*curves[k].front(), fresh, curves[k], k, action);
+            m_drawn[k] = &fresh;
             ++curvesChecked;
             if (HasFatalFailure())
                 return;
@@ -244,8 +430,6 @@ private:
             s.MaxVolume(k), s.InitialConc(k), T, steps);
         if (const auto found = m_fresh.find(key); found != m_fresh.end())
             return found->second;
-        if (m_fresh.size() > 64)
-            m_fresh.clear();
         ChartState& run = *m_scratch;
         run.CurveSlot = static_cast<std::int16_t>(k);
         run.InflowRate(k) = s.InflowRate(k);
@@ -257,6 +441,7 @@ private:
             RungeKutta(run, 0, T, steps, s.InitialConc(k));
             for (long j = 0; j <= steps; ++j) {
                 fresh.conc.push_back(run.ConcPoints(j));
+                fresh.times.push_back(run.TimePoints(j));
                 if (TankOverflows(run, k, j))
                     break;
             }
@@ -270,6 +455,11 @@ private:
     static std::string legendText(int k) { return "Label4(" + std::to_string(k) + ")"; }
 
     static constexpr std::array<std::uint32_t, 3> Colours = {Red, Green, Blue};
+
+    std::array<const FreshCurve*, 3> m_drawn {}; // of each slot drawn, its fresh run
+    std::optional<std::uint64_t> m_copied; // what the last copy checked was made of
+    long m_copiesChecked = 0;
+    std::optional<std::uint64_t> m_printsChecked; // the drawing last checked
 
     std::unique_ptr<ChartState> m_scratch = std::make_unique<ChartState>();
     std::map<std::tuple<float, float, float, float, float, double, std::int16_t>, FreshCurve>
@@ -293,6 +483,7 @@ TEST_F(RandomWalk, NoActionCrashesOrLeavesTheStateUnsound)
             recent.pop_front();
     };
     for (long action = 0; action < actions; ++action) {
+        const auto before = messages.shown.size(); // the action's messages go into the trail
         const int kind = walk.pick(20);
         if (kind < 11) {
             const int boxIndex = walk.pick(8);
@@ -306,8 +497,10 @@ TEST_F(RandomWalk, NoActionCrashesOrLeavesTheStateUnsound)
             } else if (how == 1) {
                 // Pasted over the whole text: one change, with no shorter text before it.
                 note(std::string("paste \"") + typed.toStdString() + "\" into " + name);
+                // A locked box takes no paste.
                 box(name)->selectAll();
-                box(name)->insert(typed);
+                if (!box(name)->isReadOnly())
+                    box(name)->insert(typed);
             } else {
                 note(std::string("type \"") + typed.toStdString() + "\" into " + name);
                 typeInto(name, typed);
@@ -334,7 +527,6 @@ TEST_F(RandomWalk, NoActionCrashesOrLeavesTheStateUnsound)
             ++restarts;
         }
         picture().renderedImage(); // painted, as the shown window would be
-        const auto before = messages.shown.size();
         if (!HasFatalFailure())
             expectSound(action);
         if (HasFatalFailure())
