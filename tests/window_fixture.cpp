@@ -32,7 +32,7 @@ testing::AssertionResult ShowsWholeWords(const QLabel* label)
             << "\" of \"" << whole.toStdString() << "\"";
     };
     const qsizetype lines = shown.isEmpty() ? 0 : shown.count(u'\n') + 1;
-    const QFontMetricsF metrics(caption->font());
+    const QFontMetricsF metrics(caption->shownFont());
     if (lines > 0
         && metrics.height() + (lines - 1) * metrics.lineSpacing()
             > caption->contentsRect().height())

@@ -26,11 +26,12 @@ CaptionLabel::CaptionLabel(const QString& text, QWidget* parent)
 }
 
 std::optional<QStringList> CaptionLabel::wrap(
-    const QString& text, const QFont& font, qreal width) const
+    const QString& text, const QFont& font, qreal width, Breaks breaks) const
 {
     QTextLayout layout(text, font);
     QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
+    option.setWrapMode(
+        breaks == Breaks::BetweenWords ? QTextOption::WordWrap : QTextOption::WrapAnywhere);
     layout.setTextOption(option);
     QStringList lines;
     bool fits = true;
@@ -70,16 +71,16 @@ qsizetype endOfFirstNumber(const QString& caption)
 // The caption whole, or else the longest run of whole words that fits with "…" after it; either
 // way through its first number, or nothing in this font.
 std::optional<CaptionLabel::Shown> CaptionLabel::layOutIn(
-    const QFont& font, qreal width, qsizetype mustShow) const
+    const QFont& font, qreal width, qsizetype mustShow, Breaks breaks) const
 {
     const QString caption = text();
     const int room = linesThatFit(font);
-    if (const auto lines = wrap(caption, font, width); lines && lines->size() <= room)
+    if (const auto lines = wrap(caption, font, width, breaks); lines && lines->size() <= room)
         return Shown {*lines, true, font};
     for (qsizetype at = caption.size() - 1; at >= mustShow; --at) {
         if (at > 0 && !(caption[at - 1].isSpace() && !caption[at].isSpace()))
             continue;
-        if (const auto lines = wrap(caption.left(at) + Ellipsis, font, width);
+        if (const auto lines = wrap(caption.left(at) + Ellipsis, font, width, breaks);
             lines && lines->size() <= room)
             return Shown {*lines, false, font};
     }
@@ -92,17 +93,20 @@ CaptionLabel::Shown CaptionLabel::layOut() const
         return {{}, true, font()};
     const qreal width = contentsRect().width();
     const qsizetype number = endOfFirstNumber(text());
-    if (auto shown = layOutIn(font(), width, number))
+    if (auto shown = layOutIn(font(), width, number, Breaks::BetweenWords))
         return *shown;
-    // The first number is wider than the label: smaller type, as large as lets it show whole.
+    // The first number is wider than the label: smaller type, as large as lets it show whole,
+    // on a line of its own if it can be; a number longer than a line goes on to the next.
     QFont smaller = font();
-    for (int size = QFontInfo(font()).pixelSize() - 1; size >= SmallestPixelSize; --size) {
-        smaller.setPixelSize(size);
-        if (auto shown = layOutIn(smaller, width, number))
-            return *shown;
+    for (Breaks breaks : {Breaks::BetweenWords, Breaks::Anywhere}) {
+        for (int size = QFontInfo(font()).pixelSize() - 1; size >= SmallestPixelSize; --size) {
+            smaller.setPixelSize(size);
+            if (auto shown = layOutIn(smaller, width, number, breaks))
+                return *shown;
+        }
     }
     // Not even that: whole words only, the number left out rather than shown illegibly.
-    if (auto shown = layOutIn(font(), width, 0))
+    if (auto shown = layOutIn(font(), width, 0, Breaks::BetweenWords))
         return *shown;
     return {{}, false, font()};
 }
@@ -133,7 +137,7 @@ void CaptionLabel::fitWidth()
     if (m_right < 0)
         return;
     const int frame = width() - contentsRect().width();
-    const auto shown = layOutIn(font(), m_tableWidth - frame, 0);
+    const auto shown = layOutIn(font(), m_tableWidth - frame, 0, Breaks::BetweenWords);
     const int wanted = shown && shown->whole ? m_tableWidth : m_right - x();
     if (wanted != width())
         resize(wanted, height());

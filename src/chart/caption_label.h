@@ -6,7 +6,8 @@
 // words are left out, the last line shown ends with "…" and the whole caption is the tool tip.
 // Its first number shows wherever legible type allows: a readout that hid its value would say
 // nothing, so where that number does not fit, the label first grows into any room it is given
-// beside it, and then sets its caption in a smaller font.
+// beside it, and then sets its caption in a smaller font, where a number longer than a line goes
+// on to the next.
 #pragma once
 
 #include <QLabel>
@@ -45,11 +46,14 @@ private:
         QFont font;
     };
     Shown layOut() const;
+    enum class Breaks { BetweenWords, Anywhere };
     // The caption whole, or its longest run of whole words with "…" that keeps at least the
     // first `mustShow` characters; none if even those do not fit.
-    std::optional<Shown> layOutIn(const QFont& font, qreal width, qsizetype mustShow) const;
+    std::optional<Shown> layOutIn(
+        const QFont& font, qreal width, qsizetype mustShow, Breaks breaks) const;
     // The lines the text takes at that width, or none if a word is wider than that.
-    std::optional<QStringList> wrap(const QString& text, const QFont& font, qreal width) const;
+    std::optional<QStringList> wrap(
+        const QString& text, const QFont& font, qreal width, Breaks breaks) const;
     int linesThatFit(const QFont& font) const;
 
     int m_tableWidth = -1; // the width the window gives the label, before any room is taken

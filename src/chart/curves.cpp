@@ -68,17 +68,16 @@ PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, cha
     PlannedCurve curve;
     curve.shown.legend = LegendText(s, k, separator);
     const long steps = s.StepCount;
-    const auto capacity = static_cast<std::size_t>(std::max(steps + 1, 1L));
-    curve.points.reserve(capacity);
-    curve.shown.times.reserve(capacity);
-    curve.shown.conc.reserve(capacity);
+    curve.points.reserve(static_cast<std::size_t>(std::max(steps + 1, 1L)));
     for (long j = 0; j <= steps; ++j) {
         curve.points.emplace_back(map.stepToX(j, steps), map.concToY(s.ConcResults(k, j)));
-        curve.shown.times.push_back(s.TimePoints(j));
-        curve.shown.conc.push_back(s.ConcResults(k, j));
         if (TankOverflows(s, k, j))
             break;
     }
+    // Bounds were checked point by point above; the rows drawn are copied in one go.
+    const long last = static_cast<long>(curve.points.size()) - 1;
+    curve.shown.times.assign(&s.TimePoints(0), &s.TimePoints(last) + 1);
+    curve.shown.conc.assign(&s.ConcResults(k, 0), &s.ConcResults(k, last) + 1);
     return curve;
 }
 

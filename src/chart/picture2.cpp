@@ -139,6 +139,7 @@ void Picture2::Cls()
     m_items.clear();
     m_texts.clear();
     m_rendered = 0;
+    ++m_generation;
     requestRepaint();
 }
 
@@ -190,6 +191,7 @@ void Picture2::showCrosshair()
 void Picture2::append(const Item& item)
 {
     m_items.push_back(item);
+    ++m_generation;
     requestRepaint();
 }
 

@@ -25,6 +25,7 @@ public:
     ~Form1() override;
 
     ChartState& state() { return *m_state; }
+    const DrawnChart& drawnChart() const { return m_form.drawn; }
 
 private:
     void buildControls();
