@@ -149,11 +149,12 @@ void CaptionLabel::paintEvent(QPaintEvent*)
     drawFrame(&painter);
     const Shown shown = layOut();
     painter.setFont(shown.font);
-    // A caption that fits is drawn as any label draws it; a shortened one line by line.
+    // A caption that fits is drawn as any label draws it; any other line by line as laid out.
+    const bool asItIs = shown.whole && shown.font == font();
     const int flags = QStyle::visualAlignment(layoutDirection(), alignment())
-        | (shown.whole ? Qt::TextWordWrap : 0);
+        | (asItIs ? Qt::TextWordWrap : 0);
     style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(),
-        shown.whole ? text() : shown.lines.join(u'\n'), foregroundRole());
+        asItIs ? text() : shown.lines.join(u'\n'), foregroundRole());
 }
 
 bool CaptionLabel::event(QEvent* event)
