@@ -5,10 +5,10 @@
 
 #include <QHelpEvent>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QTextLayout>
 #include <QToolTip>
+#include <algorithm>
 
 namespace tanvera {
 
@@ -59,11 +59,12 @@ namespace {
 // Where the words end that must show: through the first word with a digit, or none.
 qsizetype endOfFirstNumber(const QString& caption)
 {
-    const qsizetype digit = caption.indexOf(QRegularExpression(QStringLiteral("\\d")));
-    if (digit < 0)
+    const auto digit
+        = std::find_if(caption.begin(), caption.end(), [](QChar c) { return c.isDigit(); });
+    if (digit == caption.end())
         return 0;
-    const qsizetype blank = caption.indexOf(QRegularExpression(QStringLiteral("\\s")), digit);
-    return blank < 0 ? caption.size() : blank;
+    const auto blank = std::find_if(digit, caption.end(), [](QChar c) { return c.isSpace(); });
+    return blank - caption.begin();
 }
 
 } // namespace
@@ -151,8 +152,8 @@ void CaptionLabel::paintEvent(QPaintEvent*)
     painter.setFont(shown.font);
     // A caption that fits is drawn as any label draws it; any other line by line as laid out.
     const bool asItIs = shown.whole && shown.font == font();
-    const int flags = QStyle::visualAlignment(layoutDirection(), alignment())
-        | (asItIs ? Qt::TextWordWrap : 0);
+    const int flags
+        = QStyle::visualAlignment(layoutDirection(), alignment()) | (asItIs ? Qt::TextWordWrap : 0);
     style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(),
         asItIs ? text() : shown.lines.join(u'\n'), foregroundRole());
 }
