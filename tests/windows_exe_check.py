@@ -11,6 +11,7 @@ import re
 import struct
 import subprocess
 import sys
+import tempfile
 
 SPANISH_SPAIN = 0x0C0A
 UNICODE = 1200
@@ -95,9 +96,10 @@ def check_resources(exe):
     for kind, language in languages:
         check(int(language) == SPANISH_SPAIN, "resource type %s in language %s, not 3082"
               % (kind, language))
-    icon = run("wrestool", "-x", "--type=14", exe)
-    sizes = subprocess.run(["icotool", "-l", "-"], input=icon, capture_output=True,
-                           check=True).stdout.decode()
+    with tempfile.NamedTemporaryFile(suffix=".ico") as icon:  # icotool cannot seek a pipe
+        icon.write(run("wrestool", "-x", "--type=14", exe))
+        icon.flush()
+        sizes = run("icotool", "-l", icon.name).decode()
     images = {(int(width), int(bits)) for width, bits
               in re.findall(r"--width=(\d+) .*--bit-depth=(\d+)", sizes)}
     check(images == {(size, bits) for size in ICON_SIZES for bits in ICON_DEPTHS},
@@ -108,7 +110,7 @@ def check_file(exe, objdump):
     headers = run(objdump, "-p", exe).decode()
     check(re.search(r"Subsystem\s+00000002\s+\(Windows GUI\)", headers) is not None,
           "a GUI program, no console window")
-    check(re.search(r"NumberOfSymbols\s+00000000", headers) is not None, "stripped")
+    check("symbols stripped" in headers, "stripped")
     dlls = {name.lower().removesuffix(".dll") for name in re.findall(r"DLL Name: (\S+)", headers)}
     foreign = {dll for dll in dlls
                if dll not in WINDOWS_DLLS and not dll.startswith(("api-ms-win-", "ext-ms-"))}
