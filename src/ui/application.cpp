@@ -23,6 +23,10 @@ QFont interfaceFont(double points, Face face)
         font.setFamilies({QStringLiteral("Arial")});
     else
         font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
+    // Windows' default full hinting rounds every advance to whole pixels, which pushes captions
+    // past their labels; hinting only vertically keeps the widths the layout was made for, as
+    // the slight hinting of Linux does.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
 #else
     // Liberation Sans has the metrics of Arial, and sets the narrow captions as intended.
     Q_UNUSED(face);
@@ -46,6 +50,10 @@ char setUpApplication(QApplication& app)
     QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
     QApplication::setDesktopFileName(QStringLiteral("tanvera"));
+#if defined(Q_OS_WIN)
+    // The look the window was laid out in, Linux's default: the same buttons and box frames.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+#endif
 
     // The window's font for the whole program: message boxes match the window, and no text is
     // ever set in a second face (a new text box lays out its empty text in the application's
