@@ -8,10 +8,11 @@ set_target_properties(tanvera PROPERTIES OUTPUT_NAME TANVERA WIN32_EXECUTABLE ON
 # Stripped: the file travels over school networks.
 target_link_options(tanvera PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
 
-# Qt's image-format plugins would only add size: PNG is built into Qt, and nothing else is read.
+# Qt's image-format and style plugins would only add size: PNG is built into Qt, nothing else is
+# read, and the window takes Qt's own Fusion style.
 get_target_property(TANVERA_QT_TYPE Qt6::Core TYPE)
 if(TANVERA_QT_TYPE STREQUAL "STATIC_LIBRARY")
-    qt_import_plugins(tanvera EXCLUDE_BY_TYPE imageformats)
+    qt_import_plugins(tanvera EXCLUDE_BY_TYPE imageformats styles)
 endif()
 
 # Qt's own Spanish texts, built in: there is no installed Qt beside the program.

@@ -21,7 +21,7 @@
                                       "/" name "\"\n" #symbol "_end:\n" TANVERA_PREVIOUS_SECTION); \
     extern "C" const unsigned char symbol[], symbol##_end[];
 
-TANVERA_BAKED(tanvera_baked_diagram, "diagram-530x365.raw")
+TANVERA_BAKED(tanvera_baked_diagram, TANVERA_DIAGRAM_FILE) // raw on Linux, PNG on Windows
 TANVERA_BAKED(tanvera_baked_diagram_125, "diagram-663x456.png")
 TANVERA_BAKED(tanvera_baked_diagram_150, "diagram-795x548.png")
 TANVERA_BAKED(tanvera_baked_diagram_175, "diagram-928x639.png")
