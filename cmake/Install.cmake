@@ -1,6 +1,7 @@
 # SPDX-FileCopyrightText: 2026 TANVERA developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installation, the Windows version resource and the Debian package.
+# Installation and the packages: the Debian package on Linux; on Windows the version resource
+# and icon of TANVERA.exe, and the download zip.
 # Included from the top-level CMakeLists.txt once the tanvera target exists.
 
 include(GNUInstallDirs)
@@ -8,6 +9,11 @@ include(GNUInstallDirs)
 set(TANVERA_VERSION_TEXT "1.00")  # as the program itself shows it
 set(TANVERA_FILE_DESCRIPTION "TANVERA - Balance de materia en un tanque agitado")
 set(TANVERA_METAINFO_ID "io.github.tanvera.TANVERA")
+
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)
+    return()
+endif()
 
 install(TARGETS tanvera RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The desktop file must be tanvera.desktop: the program sets that name with setDesktopFileName.
@@ -38,17 +44,6 @@ if(UNIX AND NOT APPLE)
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${PROJECT_BINARY_DIR}/packaging/man/es/tanvera.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/es/man1)
-endif()
-
-if(WIN32)
-    # PROJECT_VERSION_TWEAK is empty when project() gives only three numbers.
-    if(NOT PROJECT_VERSION_TWEAK)
-        set(PROJECT_VERSION_TWEAK 0)
-    endif()
-    configure_file(${PROJECT_SOURCE_DIR}/packaging/tanvera.rc.in
-        ${PROJECT_BINARY_DIR}/tanvera.rc @ONLY)
-    target_sources(tanvera PRIVATE ${PROJECT_BINARY_DIR}/tanvera.rc)
-    set_target_properties(tanvera PROPERTIES WIN32_EXECUTABLE ON)
 endif()
 
 # Debian package: `cpack -G DEB` in the build folder.

@@ -23,6 +23,10 @@ TEST_P(ValReads, Row)
     EXPECT_EQ(Val(GetParam().text), GetParam().value) << GetParam().text;
 }
 
+// Beyond the Double range only through many digits: where the leading digit stands decides.
+const std::string TinyByZeros = "0." + std::string(400, '0') + "1";
+const std::string HugeByDigits = "1" + std::string(400, '0');
+
 INSTANTIATE_TEST_SUITE_P(Texts, ValReads,
     testing::Values(ValRow {"empty", "", 0}, ValRow {"loneMinus", "-", 0},
         ValRow {"lonePlus", "+", 0}, ValRow {"letters", "abc", 0}, ValRow {"leadingComma", ",5", 0},
@@ -37,6 +41,13 @@ INSTANTIATE_TEST_SUITE_P(Texts, ValReads,
         ValRow {"hexLarge", "&HFFFF", 65535}, ValRow {"hexLower", "&hff", 255},
         ValRow {"hexBeyond32Bits", "&H100000000", 4294967296}, ValRow {"octal", "&O17", 15},
         ValRow {"ampersandAlone", "&", 0}, ValRow {"tinyUnderflows", "1e-400", 0},
+        ValRow {"negativeTinyUnderflows", "-1e-400", 0}, ValRow {"plusSign", "+2.5", 2.5},
+        ValRow {"tinyWithLargeMantissa", "1000e-327", 0},
+        ValRow {"tinyByZeros", TinyByZeros.c_str(), 0},
+        ValRow {"tinyHugeExponent", "1e-99999999999999999999", 0},
+        ValRow {"smallestDenormal", "5e-324", 4.9406564584124654e-324},
+        ValRow {"roundsUpToSmallestDenormal", "3e-324", 4.9406564584124654e-324},
+        ValRow {"nearestDouble", "0.1000000000000000055511151231257827", 0.1},
         ValRow {"nonLatinEnds",
             "5\xC2\xB7"
             "3",
@@ -47,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, ValReads,
 TEST(Val, HugeValuesAreOverflowFaults)
 {
     const std::string hugeHex = "&H" + std::string(260, 'F');
-    for (const char* text : {"1e400", "-1e400", hugeHex.c_str()}) {
+    for (const char* text : {"1e400", "-1e400", hugeHex.c_str(), "0.001e312",
+             "+1e99999999999999999999", HugeByDigits.c_str()}) {
         try {
             Val(text);
             ADD_FAILURE() << text << " read without a fault";

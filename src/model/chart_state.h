@@ -13,9 +13,9 @@
 
 namespace tanvera {
 
-constexpr long SlotCount = 4; // curve slots 0..3; slot 3 only receives parameters
-constexpr long MaxStep = 10000; // last row of the integrator's tables
-constexpr long MaxResultStep = 1000000; // last row of the results table
+constexpr std::ptrdiff_t SlotCount = 4; // curve slots 0..3; slot 3 only receives parameters
+constexpr std::ptrdiff_t MaxStep = 10000; // last row of the integrator's tables
+constexpr std::ptrdiff_t MaxResultStep = 1000000; // last row of the results table
 
 template <typename T> using SlotArray = FixedArray<T, SlotCount>;
 

@@ -8,6 +8,7 @@
 #include "fault.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdlib>
 #include <memory>
 #include <new>
@@ -16,22 +17,22 @@ namespace tanvera {
 
 [[noreturn]] void raiseIndexFault();
 
-inline void checkIndex(long index, long size)
+inline void checkIndex(std::ptrdiff_t index, std::ptrdiff_t size)
 {
     if (index < 0 || index >= size)
         raiseIndexFault();
 }
 
 // Indices 0..Size-1.
-template <typename T, long Size> class FixedArray
+template <typename T, std::ptrdiff_t Size> class FixedArray
 {
 public:
-    T& operator()(long index)
+    T& operator()(std::ptrdiff_t index)
     {
         checkIndex(index, Size);
         return m_items[static_cast<std::size_t>(index)];
     }
-    const T& operator()(long index) const
+    const T& operator()(std::ptrdiff_t index) const
     {
         checkIndex(index, Size);
         return m_items[static_cast<std::size_t>(index)];
@@ -43,7 +44,7 @@ private:
 
 // Rows × Cols numbers, zero at start. The storage comes from calloc so that pages never written
 // are never touched: a large table costs memory only where it holds data.
-template <typename T, long Rows, long Cols> class FixedTable
+template <typename T, std::ptrdiff_t Rows, std::ptrdiff_t Cols> class FixedTable
 {
 public:
     FixedTable()
@@ -53,13 +54,13 @@ public:
             throw std::bad_alloc();
     }
 
-    T& operator()(long row, long col)
+    T& operator()(std::ptrdiff_t row, std::ptrdiff_t col)
     {
         checkIndex(row, Rows);
         checkIndex(col, Cols);
         return m_items.get()[row * Cols + col];
     }
-    const T& operator()(long row, long col) const
+    const T& operator()(std::ptrdiff_t row, std::ptrdiff_t col) const
     {
         checkIndex(row, Rows);
         checkIndex(col, Cols);

@@ -5,10 +5,9 @@
 
 #include "checked.h"
 
+#include <algorithm>
 #include <charconv>
-#include <clocale>
-#include <cstdlib>
-#include <locale.h>
+#include <cmath>
 
 namespace tanvera {
 
@@ -98,11 +97,49 @@ std::size_t decimalPrefix(const std::string& s)
     return pos;
 }
 
-// strtod in the "C" locale, whatever LC_NUMERIC says.
-double parseDecimal(const std::string& number)
+// Where the leading digit of a decimal number stands, as a power of ten: about 309 and beyond
+// means too large for a Double, about -324 and below too small. Only the sign matters here.
+long long decimalMagnitude(std::string_view number)
 {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t {});
-    return strtod_l(number.c_str(), nullptr, cLocale);
+    long long magnitude = 0; // counts down through leading zeros after the point, then up
+    bool significant = false, afterPoint = false;
+    std::size_t pos = 0;
+    for (; pos < number.size() && (isDigit(number[pos]) || number[pos] == '.'); ++pos) {
+        if (number[pos] == '.') {
+            afterPoint = true;
+        } else if (!significant) {
+            significant = number[pos] != '0';
+            if (afterPoint)
+                --magnitude;
+        } else if (!afterPoint) {
+            ++magnitude;
+        }
+    }
+    long long exponent = 0;
+    if (pos < number.size()) { // the exponent, saturated far beyond any Double
+        const bool negative = number[++pos] == '-';
+        if (number[pos] == '-' || number[pos] == '+')
+            ++pos;
+        for (; pos < number.size(); ++pos)
+            exponent = std::min(exponent * 10 + (number[pos] - '0'), 1000000000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    return magnitude + exponent;
+}
+
+// The number in the "C" form whatever the locale says, rounded to the nearest Double. Beyond
+// the Double range it is an infinity (the caller's overflow) or, when too small, a zero.
+double parseDecimal(std::string_view number)
+{
+    const bool negative = number[0] == '-';
+    if (number[0] == '-' || number[0] == '+')
+        number.remove_prefix(1);
+    double value = 0;
+    if (std::from_chars(number.data(), number.data() + number.size(), value).ec
+        == std::errc::result_out_of_range)
+        value = decimalMagnitude(number) > 0 ? HUGE_VAL : 0.0;
+    return negative ? -value : value;
 }
 
 std::string withSeparator(std::string text, char separator)
@@ -150,7 +187,7 @@ double Val(std::string_view text)
     const std::size_t length = decimalPrefix(s);
     if (length == 0)
         return 0.0;
-    const double value = parseDecimal(s.substr(0, length));
+    const double value = parseDecimal(std::string_view(s).substr(0, length));
     if (!std::isfinite(value))
         throw RuntimeFault(FaultKind::Overflow, "El número escrito es demasiado grande.");
     return value;

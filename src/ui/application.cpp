@@ -14,12 +14,25 @@
 
 namespace tanvera {
 
-QFont interfaceFont(double points)
+QFont interfaceFont(double points, Face face)
 {
-    // Liberation Sans has the metrics of Arial, and sets the narrow captions as intended.
     QFont font;
+#if defined(Q_OS_WIN)
+    // The system's own faces for the layout's "MS Sans Serif" and Arial.
+    if (face == Face::Arial)
+        font.setFamilies({QStringLiteral("Arial")});
+    else
+        font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
+    // Windows' default full hinting rounds every advance to whole pixels, which pushes captions
+    // past their labels; hinting only vertically keeps the widths the layout was made for, as
+    // the slight hinting of Linux does.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+#else
+    // Liberation Sans has the metrics of Arial, and sets the narrow captions as intended.
+    Q_UNUSED(face);
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
         QStringLiteral("DejaVu Sans")});
+#endif
     font.setPixelSize(static_cast<int>(std::lround(pointsToPixels(points))));
     // Every text is Latin with precomposed accents: glyphs straight from the character map draw
     // the same pixels as HarfBuzz here, at a fraction of the start-up's cost. Scripts that need
@@ -37,16 +50,24 @@ char setUpApplication(QApplication& app)
     QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
     QApplication::setDesktopFileName(QStringLiteral("tanvera"));
+#if defined(Q_OS_WIN)
+    // The look the window was laid out in, Linux's default: the same buttons and box frames.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+#endif
 
     // The window's font for the whole program: message boxes match the window, and no text is
     // ever set in a second face (a new text box lays out its empty text in the application's
     // font before it takes its own, which would load a whole face for nothing).
     QApplication::setFont(interfaceFont(WindowFontPoints));
 
-    // Qt's own texts (the text boxes' context menu, standard buttons) in Spanish as well.
+    // Qt's own texts (the text boxes' context menu, standard buttons) in Spanish as well: built
+    // into the Windows program, beside the installed Qt on Linux.
     auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
-            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    if (translator->load(spanish, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QStringLiteral(":/translations"))
+        || translator->load(spanish, QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 
     const QString point = QLocale::system().decimalPoint();

@@ -14,6 +14,10 @@ namespace tanvera {
 // image if it was not drawn at that size. The image shares the program's read-only data.
 QImage bakedPicture(const QString& file, QSize devicePixels);
 
+// Of the pictures drawn from this file at build time, the one nearest in size to scale to this
+// size: the smallest that is at least as wide, else the widest. Null if none was drawn.
+QImage nearestBakedPicture(const QString& file, QSize devicePixels);
+
 // Every picture drawn at build time, with the file it was drawn from.
 struct BakedPicture
 {

@@ -51,7 +51,7 @@ QFont fontFor(FontKind kind)
         points = 9.27;
     else if (kind == FontKind::Arial8)
         points = 8.56;
-    return interfaceFont(points);
+    return interfaceFont(points, kind == FontKind::Arial8 ? Face::Arial : Face::SansSerif);
 }
 
 QRect placeOf(const ControlSpec& row)

@@ -20,13 +20,17 @@ QImage svgPicture(const QString& file, QSize devicePixels)
         return baked;
     QImageReader reader(file);
     reader.setScaledSize(devicePixels);
-    return reader.read();
+    QImage drawn = reader.read();
+    if (drawn.isNull()) // no SVG image plugin, as in the Windows build
+        drawn = nearestBakedPicture(file, devicePixels)
+                    .scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return drawn;
 }
 
 QIcon svgIcon(const QString& file)
 {
     QIcon icon;
-    for (int size : {16, 32, 64})
+    for (int size : {16, 32, 48, 64, 256})
         icon.addPixmap(QPixmap::fromImage(svgPicture(file, QSize(size, size))));
     return icon;
 }

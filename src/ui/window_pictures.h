@@ -13,7 +13,8 @@
 namespace tanvera {
 
 // A picture from an SVG file at a size in device pixels: the pixels drawn when the program was
-// built if it was drawn at that size, or else drawn now by Qt's SVG image plugin.
+// built if it was drawn at that size, or else drawn now by Qt's SVG image plugin; without that
+// plugin, the nearest picture drawn at build time, smoothly scaled.
 QImage svgPicture(const QString& file, QSize devicePixels);
 
 // The window icon in the sizes a title bar and a task bar ask for, without the SVG icon plugin,
