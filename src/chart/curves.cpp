@@ -32,11 +32,6 @@ std::uint32_t slotColour(long k)
 
 } // namespace
 
-std::uint32_t CurveColour(long k)
-{
-    return slotColour(k);
-}
-
 std::string LegendText(const ChartState& s, long k, char sep)
 {
     const float litres = toSingle(double(Dbl(s.TankVolume(k)) * 1000.0));

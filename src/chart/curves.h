@@ -13,9 +13,6 @@ namespace tanvera {
 // "V = … (l) -- Q = … (l/h) -- Co = … (mol/m3) -- Ap.Valv = … (%)" for slot k.
 std::string LegendText(const ChartState& state, long k, char separator);
 
-// The colour of the points of slot k's curve, an RGB() value.
-std::uint32_t CurveColour(long k);
-
 // Whether the liquid of slot k stands above its tank's capacity at step j of the latest run.
 bool TankOverflows(const ChartState& state, long k, long j);
 
