@@ -135,4 +135,9 @@ void ClearChart(FormContext& form)
     forgetCurves(form);
 }
 
+void Command2_Click(FormContext& form)
+{
+    ClearChart(form);
+}
+
 } // namespace tanvera

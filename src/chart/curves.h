@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Drawing the computed curves with their legends, and clearing the chart.
+// Drawing the computed curves with their legends, and clearing the chart (the button "Borrar
+// Gráfica" too).
 #pragma once
 
 #include "form_context.h"
@@ -33,5 +34,8 @@ void KeepToTheDrawnCurves(FormContext& form);
 // legends and starts again at slot 0. A frame that cannot be drawn does not stop the reset: its
 // fault is raised once the reset is done.
 void ClearChart(FormContext& form);
+
+// "Borrar Gráfica": clears the chart.
+void Command2_Click(FormContext& form);
 
 } // namespace tanvera

@@ -4,7 +4,6 @@
 #include "readout.h"
 
 #include "chart_frame.h"
-#include "curves.h"
 #include "runtime/fault.h"
 #include "runtime/numtext.h"
 
@@ -24,11 +23,6 @@ void Picture2_MouseMove(FormContext& form, float X, float Y)
         throw;
     }
     form.Label6->setText(qText(Str(t, form.separator) + " , " + Str(C, form.separator)));
-}
-
-void Command2_Click(FormContext& form)
-{
-    ClearChart(form);
 }
 
 } // namespace tanvera

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The chart's own event procedures: the pointer readout and the clear button.
+// The pointer readout over the chart.
 #pragma once
 
 #include "form_context.h"
@@ -10,8 +10,5 @@ namespace tanvera {
 
 // Shows "time , concentration" under the pointer in Label6(0), each to one decimal.
 void Picture2_MouseMove(FormContext& form, float X, float Y);
-
-// "Borrar Gráfica".
-void Command2_Click(FormContext& form);
 
 } // namespace tanvera

@@ -6,7 +6,7 @@
 #include "accessible_texts.h"
 #include "application.h"
 #include "calc/calculate.h"
-#include "chart/caption_label.h"
+#include "caption_label.h"
 #include "chart/chart_export.h"
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
