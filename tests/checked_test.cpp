@@ -28,6 +28,10 @@ TEST(CheckedConversions, SingleAndWholeNumbers)
     EXPECT_EQ(toSingle(5.4), 5.4f);
     EXPECT_EQ(toSingle(3.4028235e38), std::numeric_limits<float>::max());
     EXPECT_EQ(faultOf([] { return toSingle(3.5e38); }), FaultKind::Overflow);
+    // Rounding decides: up to half a unit above the largest float still stores it.
+    EXPECT_EQ(toSingle(-std::nextafter(0x1.ffffffp127, 0.0)), -std::numeric_limits<float>::max());
+    EXPECT_EQ(faultOf([] { return toSingle(0x1.ffffffp127); }), FaultKind::Overflow);
+    EXPECT_EQ(faultOf([] { return toSingle(std::nan("")); }), FaultKind::InvalidOperation);
     EXPECT_EQ(faultOf([] { return toSingle(-1e300); }), FaultKind::Overflow);
 
     EXPECT_EQ(toWhole<std::int32_t>(2.5), 2);

@@ -52,7 +52,7 @@ void Text2_Change(FormContext& form)
         form.messages.show("El tiempo debe ser mayor que 0");
         return;
     }
-    RungeKutta(s, s.startTimeValue(), s.EndTime, s.StepCount, s.InitialConc(s.CurveSlot));
+    RungeKutta(s, s.StartTime, s.EndTime, s.StepCount, s.InitialConc(s.CurveSlot));
     s.ComputedFor(s.CurveSlot) = {}; // a query's run is no curve
     StoreRun(s, s.CurveSlot, QuerySteps);
     const double result = s.ConcResults(s.CurveSlot, QuerySteps);

@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <limits>
-#include <optional>
 
 namespace tanvera {
 
@@ -47,15 +46,12 @@ struct ChartState
     float ConcAxisMax = 0; // top of the concentration axis, mol/m3
     StepArray TimePoints; // s, latest integrator run
     StepArray ConcPoints; // mol/m3, latest integrator run
-    std::optional<std::int16_t> StartTime; // empty before the first run, then the Integer 0
+    std::int16_t StartTime = 0; // s; an empty Variant before the first run, which reads as 0 too
     double EndTime = 0; // s
     double StartConc = 0; // mol/m3
     std::int16_t StepCount = 0; // steps of the latest run set up
     // What each slot's column was computed for: a curve is drawn only over that time axis.
     SlotArray<RunSpan> ComputedFor;
-
-    // The start time as the integrator takes it: empty reads as 0 too.
-    double startTimeValue() const { return StartTime.value_or(0); }
 };
 
 } // namespace tanvera

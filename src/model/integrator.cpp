@@ -136,13 +136,13 @@ void RunIntegration(ChartState& state)
     state.EndTime = state.MaxTime;
     state.StartConc = state.InitialConc(state.CurveSlot);
     state.StepCount = CurveSteps;
-    RungeKutta(state, state.startTimeValue(), state.EndTime, CurveSteps, state.StartConc);
+    RungeKutta(state, state.StartTime, state.EndTime, CurveSteps, state.StartConc);
 }
 
 void RecomputeCurve(ChartState& state, long slot)
 {
-    RungeKutta(state, slot, state.startTimeValue(), state.MaxTime, state.StepCount,
-        state.InitialConc(slot));
+    RungeKutta(
+        state, slot, state.StartTime, state.MaxTime, state.StepCount, state.InitialConc(slot));
     StoreRun(state, slot, state.StepCount);
     state.ComputedFor(slot) = {state.MaxTime, state.StepCount};
 }

@@ -16,8 +16,6 @@ namespace tanvera {
 
 // Operands are always finite (every stored number went through these checks), so a non-finite
 // result can only come from an overflow, or from 0/0 in a division.
-[[noreturn]] void raiseFault(FaultKind kind);
-
 inline double checkFinite(double result)
 {
     if (!std::isfinite(result))
@@ -51,17 +49,14 @@ private:
     double m_value;
 };
 
-// Stores a double into a Single: a finite value beyond the float range is an overflow.
+// Stores a double into a Single: a value that rounds beyond the float range is an overflow.
 inline float toSingle(double value)
 {
-    const double limit = std::numeric_limits<float>::max();
-    if (!(std::fabs(value) <= limit)) {
-        // Values just above the limit still round down to the largest float.
-        const float rounded = static_cast<float>(value);
-        if (!std::isfinite(rounded))
-            raiseFault(std::isnan(value) ? FaultKind::InvalidOperation : FaultKind::Overflow);
-        return rounded;
-    }
+    // Half a unit above the largest float, where rounding to nearest reaches infinity; values
+    // just below it still round down to the largest float.
+    constexpr double limit = 0x1.ffffffp127;
+    if (!(std::fabs(value) < limit))
+        raiseFault(std::isnan(value) ? FaultKind::InvalidOperation : FaultKind::Overflow);
     return static_cast<float>(value);
 }
 

@@ -7,6 +7,11 @@
 
 namespace tanvera {
 
+void raiseFault(FaultKind kind)
+{
+    throw RuntimeFault(kind);
+}
+
 const char* faultName(FaultKind kind)
 {
     switch (kind) {

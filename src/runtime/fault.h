@@ -40,6 +40,9 @@ private:
     std::optional<double> m_time;
 };
 
+// Raises the fault; kept out of line so that the checks that call it stay small.
+[[noreturn]] void raiseFault(FaultKind kind);
+
 // The text of the message box that reports a fault, numbers with the regional separator.
 std::string faultMessage(const RuntimeFault& fault, char separator);
 

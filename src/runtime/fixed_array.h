@@ -15,12 +15,10 @@
 
 namespace tanvera {
 
-[[noreturn]] void raiseIndexFault();
-
 inline void checkIndex(std::ptrdiff_t index, std::ptrdiff_t size)
 {
     if (index < 0 || index >= size)
-        raiseIndexFault();
+        raiseFault(FaultKind::IndexOutOfRange);
 }
 
 // Indices 0..Size-1.
