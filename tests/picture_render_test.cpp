@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The chart's display list rendered with items anywhere a Single can put them: far-off items
-// leave the image alone, a far line shows the same pixels as the same line cut near the image,
-// and rendering never depends on anything but the list.
+// leave the image alone, a line from far beyond the image shows the same pixels as the same line
+// cut near it, and rendering never depends on anything but the list.
 #include "chart/picture2.h"
 #include "chart/twips.h"
 
@@ -123,9 +123,10 @@ TEST(PictureRendering, ItemsBeyondAnEdgeLeaveTheImageUntouched)
 }
 
 // Lines through the image's corner with ends at ±d·2^k lie exactly on one line (d has a 12-bit
-// mantissa), so with far ends a line must show what it shows with its ends just outside. The
-// slope is of no special kind: with whole directions the pen's edges run through pixel centres
-// and the last bit of rounding decides them.
+// mantissa), so a line reaching far beyond the image (ends up to 2^32 twips away, farther than
+// any screen) must show what it shows with its ends just outside: the cut is where the line
+// crosses the edge. The slope is of no special kind: with whole directions the pen's edges run
+// through pixel centres and the last bit of rounding decides them.
 TEST(PictureRendering, FarLineShowsWhatTheLineCutJustOutsideShows)
 {
     Coordinates at;
@@ -149,8 +150,8 @@ TEST(PictureRendering, FarLineShowsWhatTheLineCutJustOutsideShows)
         };
         const int near1 = outside(1), near2 = outside(-1);
         // One far end, or both.
-        const int far1 = near1 + int(at.pick(std::size_t(115 - near1)));
-        const int far2 = at.pick(2) ? near2 + int(at.pick(std::size_t(115 - near2))) : near2;
+        const int far1 = near1 + int(at.pick(std::size_t(33 - near1)));
+        const int far2 = at.pick(2) ? near2 + int(at.pick(std::size_t(33 - near2))) : near2;
         const QImage far = line(far1, far2);
         ASSERT_EQ(far, line(near1, near2))
             << "d = (" << dx << ", " << dy << "), 2^" << far1 << " and 2^" << far2;

@@ -9,117 +9,50 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <optional>
 
 namespace tanvera {
 
-namespace {
-
-// A colour value r + 256·g + 65536·b as Qt's pixel value.
 QRgb toQRgb(std::uint32_t rgb)
 {
     return qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
-struct Segment
-{
-    double x1, y1, x2, y2;
-};
+namespace {
 
-// Exact arithmetic on doubles (Shewchuk's expansions): where a line crosses the chart must not
-// depend on how far away its ends lie, and ends up to 3.4e38 would swamp a plain double.
-void twoSum(double a, double b, double& sum, double& error)
+// The part of a line within the rectangle (Liang–Barsky), or none. The chart's own lines lie
+// inside and come back unchanged; a line from anywhere a Single reaches is cut short enough for
+// the painter, whose fixed-point rasteriser cannot take far-off points.
+std::optional<QLineF> visiblePart(const QLineF& line, const QRectF& rect)
 {
-    sum = a + b;
-    const double bPart = sum - a, aPart = sum - bPart;
-    error = (a - aPart) + (b - bPart);
-}
-
-void twoProduct(double a, double b, double& product, double& error)
-{
-    auto split = [](double v, double& high, double& low) {
-        const double c = 134217729.0 * v; // 2^27 + 1
-        high = c - (c - v);
-        low = v - high;
-    };
-    product = a * b;
-    double aHigh, aLow, bHigh, bLow;
-    split(a, aHigh, aLow);
-    split(b, bHigh, bLow);
-    error = aLow * bLow - (((product - aHigh * bHigh) - aLow * bHigh) - aHigh * bLow);
-}
-
-// y1·(x2 - c) - y2·(x1 - c), exact up to its final rounding, for Single inputs.
-double crossTerm(double y1, double x2, double y2, double x1, double c)
-{
-    double parts[16];
-    int count = 0;
-    auto add = [&](double value) { // grows a nonoverlapping expansion
-        for (int i = 0; i < count; ++i)
-            twoSum(value, parts[i], value, parts[i]);
-        parts[count++] = value;
-    };
-    double high, low, product, error;
-    twoSum(x2, -c, high, low);
-    for (double term : {high, low}) {
-        twoProduct(y1, term, product, error);
-        add(product);
-        add(error);
-    }
-    twoSum(x1, -c, high, low);
-    for (double term : {high, low}) {
-        twoProduct(-y2, term, product, error);
-        add(product);
-        add(error);
-    }
-    double sum = 0;
-    for (int i = 0; i < count; ++i)
-        sum += parts[i];
-    return sum;
-}
-
-// The part of a segment that lies within the rectangle, from where it enters to where it leaves.
-std::optional<Segment> visiblePart(const Segment& s, const QRectF& rect)
-{
-    if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2)
-        || !std::isfinite(s.y2))
+    const double x = line.x1(), y = line.y1(), dx = line.dx(), dy = line.dy();
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(dx) || !std::isfinite(dy))
         return std::nullopt;
-    const double left = rect.left(), right = rect.right(), top = rect.top(), bottom = rect.bottom();
-    const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
-    std::array<QPointF, 6> found;
-    std::size_t count = 0;
-    auto inside
-        = [&](double x, double y) { return x >= left && x <= right && y >= top && y <= bottom; };
-    if (inside(s.x1, s.y1))
-        found[count++] = {s.x1, s.y1};
-    if (inside(s.x2, s.y2))
-        found[count++] = {s.x2, s.y2};
-    // Crossings with the edges' lines, each worked out exactly from both ends.
-    for (double x : {left, right}) {
-        if (dx != 0 && std::min(s.x1, s.x2) <= x && x <= std::max(s.x1, s.x2)) {
-            const double y = crossTerm(s.y1, s.x2, s.y2, s.x1, x) / dx;
-            if (y >= top && y <= bottom)
-                found[count++] = {x, y};
-        }
-    }
-    for (double y : {top, bottom}) {
-        if (dy != 0 && std::min(s.y1, s.y2) <= y && y <= std::max(s.y1, s.y2)) {
-            const double x = crossTerm(s.x1, s.y2, s.x2, s.y1, y) / dy;
-            if (x >= left && x <= right)
-                found[count++] = {x, y};
-        }
-    }
-    if (count == 0)
+    // Both ends beyond one edge: nothing shows, however the fractions below would round.
+    const auto [left, right] = std::minmax({line.x1(), line.x2()});
+    const auto [top, bottom] = std::minmax({line.y1(), line.y2()});
+    if (right < rect.left() || left > rect.right() || bottom < rect.top() || top > rect.bottom())
         return std::nullopt;
-    // Ordered along the segment: by x, or by y for an upright one.
-    auto along = [&](const QPointF& p) {
-        return dx != 0 ? (dx > 0 ? p.x() : -p.x()) : (dy > 0 ? p.y() : -p.y());
+    double enter = 0, leave = 1; // the visible stretch, as fractions of the line
+    // Keeps the stretch on the inner side of one edge, where p·t <= q; a line along an edge
+    // (p = 0) lies on its inner side, or it was left out above.
+    auto within = [&](double p, double q) {
+        if (p < 0)
+            enter = std::max(enter, q / p);
+        else if (p > 0)
+            leave = std::min(leave, q / p);
+        return enter <= leave;
     };
-    const auto [first, last] = std::minmax_element(found.begin(), found.begin() + count,
-        [&](const QPointF& a, const QPointF& b) { return along(a) < along(b); });
-    return Segment {first->x(), first->y(), last->x(), last->y()};
+    if (!(within(-dx, x - rect.left()) && within(dx, rect.right() - x)
+            && within(-dy, y - rect.top()) && within(dy, rect.bottom() - y)))
+        return std::nullopt;
+    // Far ends leave rounding errors beyond the rectangle; the cut stays on it.
+    auto at = [&](double t) {
+        return QPointF(std::clamp(x + t * dx, rect.left(), rect.right()),
+            std::clamp(y + t * dy, rect.top(), rect.bottom()));
+    };
+    return QLineF(enter == 0 ? line.p1() : at(enter), leave == 1 ? line.p2() : at(leave));
 }
 
 } // namespace
@@ -254,10 +187,10 @@ void Picture2::renderNewItems()
         }
         const QColor colour = item.foreground ? foreground : QColor(toQRgb(item.colour));
         if (item.kind == Item::Kind::Line) {
-            const auto part = visiblePart({item.x1, item.y1, item.x2, item.y2}, lineRect);
-            if (part) {
+            if (const auto part
+                = visiblePart(QLineF(item.x1, item.y1, item.x2, item.y2), lineRect)) {
                 painter.setPen(QPen(colour, TwipsPerPixel));
-                painter.drawLine(QPointF(part->x1, part->y1), QPointF(part->x2, part->y2));
+                painter.drawLine(*part);
             }
             continue;
         }

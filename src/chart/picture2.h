@@ -17,6 +17,9 @@
 
 namespace tanvera {
 
+// An RGB() value, r + 256·g + 65536·b, as Qt's pixel value.
+QRgb toQRgb(std::uint32_t rgb);
+
 class Picture2 : public QWidget
 {
     Q_OBJECT
