@@ -20,14 +20,8 @@ constexpr double PointRadius = 10;
 
 std::uint32_t slotColour(long k)
 {
-    static const FixedArray<std::uint32_t, 3> colours = [] {
-        FixedArray<std::uint32_t, 3> c;
-        c(0) = RGB(255, 0, 0);
-        c(1) = RGB(0, 255, 0);
-        c(2) = RGB(0, 0, 255);
-        return c;
-    }();
-    return colours(k);
+    checkIndex(k, std::ssize(CurveLooks));
+    return CurveLooks[k].colour;
 }
 
 } // namespace

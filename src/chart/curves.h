@@ -6,10 +6,25 @@
 #pragma once
 
 #include "form_context.h"
+#include "runtime/numtext.h"
 
+#include <cstdint>
 #include <string>
 
 namespace tanvera {
+
+// How each slot's curve looks: the colour of its dots and of its legend mark, and the name a
+// screen reader gives it. Colours chosen for a light chart.
+struct CurveLook
+{
+    std::uint32_t colour; // RGB() value
+    const char* name;
+};
+inline constexpr CurveLook CurveLooks[] = {
+    {RGB(255, 0, 0), "Curva roja"},
+    {RGB(0, 255, 0), "Curva verde"},
+    {RGB(0, 0, 255), "Curva azul"},
+};
 
 // "V = … (l) -- Q = … (l/h) -- Co = … (mol/m3) -- Ap.Valv = … (%)" for slot k.
 std::string LegendText(const ChartState& state, long k, char separator);

@@ -3,13 +3,13 @@
 
 #include "accessible_texts.h"
 
+#include "chart/curves.h"
+
 #include <QAccessibleWidget>
 
 namespace tanvera {
 
 namespace {
-
-const char* const CurveNames[] = {"Curva roja", "Curva verde", "Curva azul"};
 
 // Setting a name raises an accessibility event: only when it changes.
 void setName(QWidget* widget, const QString& name)
@@ -55,8 +55,8 @@ QString chartDescription(const FormContext& form)
 {
     QString description = axes(form.drawn);
     for (int k = 0; k < form.drawn.curveCount(); ++k)
-        description
-            += reading(CurveNames[k], qText(form.drawn.curves[k].legend)) + QStringLiteral(". ");
+        description += reading(CurveLooks[k].name, qText(form.drawn.curves[k].legend))
+            + QStringLiteral(". ");
     if (form.drawn.curveCount() == 0)
         description += QStringLiteral("Sin curvas.");
     return description.trimmed();
@@ -92,7 +92,7 @@ void RefreshChartAccessibleTexts(FormContext& form)
     for (long k = 0; k <= 2; ++k) {
         const QString legend = form.Label4(k)->text();
         setName(form.Label4(k),
-            QString::fromUtf8(CurveNames[k])
+            QString::fromUtf8(CurveLooks[k].name)
                 + (legend.isEmpty() ? QStringLiteral(": sin dibujar") : ": " + legend));
     }
     setName(form.picture, QStringLiteral("Gráfica de concentración frente al tiempo"));

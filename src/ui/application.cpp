@@ -14,12 +14,12 @@
 
 namespace tanvera {
 
-QFont interfaceFont(double points, Face face)
+QFont interfaceFont(const FontSpec& spec)
 {
     QFont font;
 #if defined(Q_OS_WIN)
     // The system's own faces for the layout's "MS Sans Serif" and Arial.
-    if (face == Face::Arial)
+    if (spec.face == FontSpec::Face::Arial)
         font.setFamilies({QStringLiteral("Arial")});
     else
         font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
@@ -29,11 +29,10 @@ QFont interfaceFont(double points, Face face)
     font.setHintingPreference(QFont::PreferVerticalHinting);
 #else
     // Liberation Sans has the metrics of Arial, and sets the narrow captions as intended.
-    Q_UNUSED(face);
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
         QStringLiteral("DejaVu Sans")});
 #endif
-    font.setPixelSize(static_cast<int>(std::lround(pointsToPixels(points))));
+    font.setPixelSize(static_cast<int>(std::lround(pointsToPixels(spec.points))));
     // Every text is Latin with precomposed accents: glyphs straight from the character map draw
     // the same pixels as HarfBuzz here, at a fraction of the start-up's cost. Scripts that need
     // shaping are still shaped.
@@ -58,7 +57,7 @@ char setUpApplication(QApplication& app)
     // The window's font for the whole program: message boxes match the window, and no text is
     // ever set in a second face (a new text box lays out its empty text in the application's
     // font before it takes its own, which would load a whole face for nothing).
-    QApplication::setFont(interfaceFont(WindowFontPoints));
+    QApplication::setFont(interfaceFont(Fonts::Window));
 
     // Qt's own texts (the text boxes' context menu, standard buttons) in Spanish as well: built
     // into the Windows program, beside the installed Qt on Linux.

@@ -5,6 +5,8 @@
 // settings of the process.
 #pragma once
 
+#include "layout.h"
+
 class QApplication;
 class QFont;
 
@@ -13,13 +15,8 @@ namespace tanvera {
 constexpr const char* ApplicationName = "TANVERA";
 constexpr const char* ApplicationVersion = "1.00";
 
-// The window's user-interface font, in points of the window's layout.
-constexpr double WindowFontPoints = 8;
-
-// The program's type face at a size in points of the window's layout: the face that stands for
-// the layout's "MS Sans Serif", or for its Arial family.
-enum class Face { SansSerif, Arial };
-QFont interfaceFont(double points, Face face = Face::SansSerif);
+// One of the layout's fonts in the program's type faces.
+QFont interfaceFont(const FontSpec& spec);
 
 // Call right after the QApplication is made, before any widget. Returns the user's regional
 // decimal separator.

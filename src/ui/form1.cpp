@@ -42,18 +42,6 @@ namespace tanvera {
 
 namespace {
 
-QFont fontFor(FontKind kind)
-{
-    double points = WindowFontPoints;
-    if (kind == FontKind::SansSerif11)
-        points = 11.41;
-    else if (kind == FontKind::SansSerif9)
-        points = 9.27;
-    else if (kind == FontKind::Arial8)
-        points = 8.56;
-    return interfaceFont(points, kind == FontKind::Arial8 ? Face::Arial : Face::SansSerif);
-}
-
 QRect placeOf(const ControlSpec& row)
 {
     return twipsRect(row.left, row.top, row.width, row.height);
@@ -63,8 +51,8 @@ QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
 {
     // The font first: text set before it would be laid out twice.
     auto* box = row.flags & Locked ? new ReadoutBox(parent) : new QLineEdit(parent);
-    if (row.font != FontKind::Window)
-        box->setFont(fontFor(row.font));
+    if (row.font != Fonts::Window)
+        box->setFont(interfaceFont(row.font));
     box->setText(QString::fromUtf8(row.text));
     box->setMaxLength(std::numeric_limits<int>::max()); // no box limits its text
     if (row.flags & Centred)
@@ -97,10 +85,7 @@ QWidget* makeLine(const ControlSpec& row, QWidget* parent)
 {
     const QPoint from(twipsToPixels(row.left), twipsToPixels(row.top));
     const QPoint to(twipsToPixels(row.width), twipsToPixels(row.height));
-    const QColor colour = row.lineColour == 0
-        ? QColor()
-        : QColor(
-            row.lineColour & 0xFF, (row.lineColour >> 8) & 0xFF, (row.lineColour >> 16) & 0xFF);
+    const QColor colour = row.lineColour == 0 ? QColor() : QColor(toQRgb(row.lineColour));
     return new LineControl(from, to, colour, row.lineWidth, parent);
 }
 
@@ -139,7 +124,7 @@ Form1::Form1(char separator, MessageBox& messages, QWidget* parent)
     InstallChartAccessibility();
     setWindowTitle(QStringLiteral("TANVERA"));
     setWindowIcon(svgIcon(QStringLiteral(":/tanvera.svg")));
-    setFont(fontFor(FontKind::Window));
+    setFont(interfaceFont(Fonts::Window));
     setPalette(windowPalette()); // before the controls: the locked boxes take their grey from it
     setFixedSize(twipsToPixels(ClientWidthTwips), twipsToPixels(ClientHeightTwips));
     buildControls();
@@ -168,8 +153,8 @@ void Form1::buildControls()
             if (row->kind != ControlKind::Line)
                 control->setGeometry(placeOf(*row));
             // A text box already has its font: set again, it would lay out its text again.
-            if (row->font != FontKind::Window && row->kind != ControlKind::TextBox)
-                control->setFont(fontFor(row->font));
+            if (row->font != Fonts::Window && row->kind != ControlKind::TextBox)
+                control->setFont(interfaceFont(row->font));
             control->setVisible(!(row->flags & Hidden));
             // The chart too, so that a keyboard reaches its menu and a screen reader hears it.
             const bool takesFocus = row->kind == ControlKind::TextBox

@@ -3,14 +3,14 @@
 
 #include "layout.h"
 
-#include "runtime/numtext.h"
+#include "chart/curves.h"
 
 namespace tanvera {
 
 namespace {
 
 using K = ControlKind;
-using F = FontKind;
+namespace F = Fonts;
 
 const ControlSpec Layout[] = {
     {"Command3", K::Button, 3240, 5880, 1455, 1335, "Salir", F::Window, 0, 29},
@@ -42,28 +42,27 @@ const ControlSpec Layout[] = {
         "este programa.",
         F::Arial8, Centred, 31},
     {"Label6(0)", K::Label, 9000, 240, 1815, 255, "", F::Window, Opaque, 30},
-    {"Label1(9)", K::Label, 1440, 2520, 1215, 375, "Vmax=V·10", F::SansSerif9, Transparent, 28},
-    {"Label1(8)", K::Label, 2280, 2880, 255, 375, "V", F::SansSerif9, Transparent, 27},
-    {"Label1(7)", K::Label, 6240, 3600, 855, 375, "Q2 (l/h):", F::SansSerif11, Transparent, 26},
-    {"Label1(6)", K::Label, 6240, 4080, 1815, 375, "C2j (mol/m3): ?", F::SansSerif11, Transparent,
-        24},
-    {"Label1(5)", K::Label, 240, 1560, 1455, 375, "C1j (mol/m3):", F::SansSerif11, Transparent, 23},
-    {"Label1(4)", K::Label, 6600, 1560, 1215, 615, "Apertura válvula (%)", F::SansSerif11,
-        Centred | Transparent, 21},
-    {"Label1(0)", K::Label, 3720, 4560, 495, 375, "V (l):", F::SansSerif11, Transparent, 0},
-    {"Label5", K::Label, 13800, 195, 855, 255, "", F::SansSerif9, Transparent, 14},
+    {"Label1(9)", K::Label, 1440, 2520, 1215, 375, "Vmax=V·10", F::SansSerif9, 0, 28},
+    {"Label1(8)", K::Label, 2280, 2880, 255, 375, "V", F::SansSerif9, 0, 27},
+    {"Label1(7)", K::Label, 6240, 3600, 855, 375, "Q2 (l/h):", F::SansSerif11, 0, 26},
+    {"Label1(6)", K::Label, 6240, 4080, 1815, 375, "C2j (mol/m3): ?", F::SansSerif11, 0, 24},
+    {"Label1(5)", K::Label, 240, 1560, 1455, 375, "C1j (mol/m3):", F::SansSerif11, 0, 23},
+    {"Label1(4)", K::Label, 6600, 1560, 1215, 615, "Apertura válvula (%)", F::SansSerif11, Centred,
+        21},
+    {"Label1(0)", K::Label, 3720, 4560, 495, 375, "V (l):", F::SansSerif11, 0, 0},
+    {"Label5", K::Label, 13800, 195, 855, 255, "", F::SansSerif9, 0, 14},
     {"Label4(2)", K::Label, 9120, 6360, 5760, 255, "", F::Window, Opaque, 13},
     {"Label4(1)", K::Label, 9120, 6000, 5760, 255, "", F::Window, Opaque, 12},
     {"Label4(0)", K::Label, 9120, 5640, 5775, 255, "", F::Window, Opaque, 11},
     {"Line3(2)", K::Line, 8280, 6480, 8880, 6480, "", F::Window, Hidden, -1, nullptr,
-        RGB(0, 0, 255), 2},
+        CurveLooks[2].colour, 2},
     {"Line3(1)", K::Line, 8280, 6120, 8880, 6120, "", F::Window, Hidden, -1, nullptr,
-        RGB(0, 255, 0), 2},
+        CurveLooks[1].colour, 2},
     {"Line3(0)", K::Line, 8280, 5760, 8880, 5760, "", F::Window, Hidden, -1, nullptr,
-        RGB(255, 0, 0), 2},
-    {"Label1(3)", K::Label, 10920, 120, 1455, 375, "t máximo (s):", F::SansSerif11, Transparent, 9},
-    {"Label1(2)", K::Label, 2880, 5040, 1455, 375, "Cjo (mol/m3):", F::SansSerif11, Transparent, 5},
-    {"Label1(1)", K::Label, 240, 1080, 1335, 375, "Q1 (l/h):", F::SansSerif11, Transparent, 1},
+        CurveLooks[0].colour, 2},
+    {"Label1(3)", K::Label, 10920, 120, 1455, 375, "t máximo (s):", F::SansSerif11, 0, 9},
+    {"Label1(2)", K::Label, 2880, 5040, 1455, 375, "Cjo (mol/m3):", F::SansSerif11, 0, 5},
+    {"Label1(1)", K::Label, 240, 1080, 1335, 375, "Q1 (l/h):", F::SansSerif11, 0, 1},
     {"Image1", K::Image, 126, 126, 7420, 5110, ":/diagram.svg"},
 };
 

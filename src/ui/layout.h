@@ -12,21 +12,30 @@ namespace tanvera {
 
 enum class ControlKind { Button, TextBox, PictureBox, Frame, Label, Line, Image };
 
-enum class FontKind {
-    Window, // the window's user-interface font
-    SansSerif11, // "MS Sans Serif" 11.41 pt
-    SansSerif9, // "MS Sans Serif" 9.27 pt
-    Arial8, // the Arial family, 8.56 pt
+// A font of the layout: its size in points of the window's layout, in the face that stands for
+// the layout's "MS Sans Serif" or for its Arial family.
+struct FontSpec
+{
+    enum class Face { SansSerif, Arial };
+    double points;
+    Face face = Face::SansSerif;
+    bool operator==(const FontSpec&) const = default;
 };
+
+namespace Fonts {
+inline constexpr FontSpec Window {8}; // the window's user-interface font
+inline constexpr FontSpec SansSerif11 {11.41};
+inline constexpr FontSpec SansSerif9 {9.27};
+inline constexpr FontSpec Arial8 {8.56, FontSpec::Face::Arial};
+} // namespace Fonts
 
 enum ControlFlag : unsigned {
     Centred = 1u << 0,
     Locked = 1u << 1, // selectable and copyable, not editable; grey text
-    Transparent = 1u << 2, // the diagram shows around the letters, as for any label not Opaque
-    Opaque = 1u << 3, // the window-face colour behind the text
-    Bordered = 1u << 4,
-    Hidden = 1u << 5,
-    InFrame = 1u << 6, // placed inside Frame1, relative to its top-left corner
+    Opaque = 1u << 2, // the window-face colour behind the text; other labels show what lies under
+    Bordered = 1u << 3,
+    Hidden = 1u << 4,
+    InFrame = 1u << 5, // placed inside Frame1, relative to its top-left corner
 };
 
 struct ControlSpec
@@ -35,7 +44,7 @@ struct ControlSpec
     ControlKind kind;
     int left, top, width, height; // twips; for a line its two end points (x1, y1, x2, y2)
     const char* text; // caption or initial text, UTF-8
-    FontKind font = FontKind::Window;
+    FontSpec font = Fonts::Window;
     unsigned flags = 0;
     int tabIndex = -1; // -1: never part of the focus order
     const char* accessibleName = nullptr; // a text box's caption, for screen readers
