@@ -112,19 +112,27 @@ CaptionLabel::Shown CaptionLabel::layOut() const
     return {{}, false, font()};
 }
 
+const CaptionLabel::Shown& CaptionLabel::shown() const
+{
+    LaidOutFor now {text(), font(), contentsRect().size()};
+    if (!m_laidOut || m_laidOut->first != now)
+        m_laidOut.emplace(std::move(now), layOut());
+    return m_laidOut->second;
+}
+
 QString CaptionLabel::shownText() const
 {
-    return layOut().lines.join(u'\n');
+    return shown().lines.join(u'\n');
 }
 
 bool CaptionLabel::isShortened() const
 {
-    return !layOut().whole;
+    return !shown().whole;
 }
 
 QFont CaptionLabel::shownFont() const
 {
-    return layOut().font;
+    return shown().font;
 }
 
 void CaptionLabel::setRoomToTheRight(int right)
@@ -148,14 +156,14 @@ void CaptionLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     drawFrame(&painter);
-    const Shown shown = layOut();
-    painter.setFont(shown.font);
+    const Shown& now = shown();
+    painter.setFont(now.font);
     // A caption that fits is drawn as any label draws it; any other line by line as laid out.
-    const bool asItIs = shown.whole && shown.font == font();
+    const bool asItIs = now.whole && now.font == font();
     const int flags
         = QStyle::visualAlignment(layoutDirection(), alignment()) | (asItIs ? Qt::TextWordWrap : 0);
     style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(),
-        asItIs ? text() : shown.lines.join(u'\n'), foregroundRole());
+        asItIs ? text() : now.lines.join(u'\n'), foregroundRole());
 }
 
 bool CaptionLabel::event(QEvent* event)

@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <optional>
+#include <utility>
 
 namespace tanvera {
 
@@ -45,6 +46,8 @@ private:
         bool whole; // the caption fits as it is
         QFont font;
     };
+    // What the label shows now, laid out again only when its text, font or size has changed.
+    const Shown& shown() const;
     Shown layOut() const;
     enum class Breaks { BetweenWords, Anywhere };
     // The caption whole, or its longest run of whole words with "…" that keeps at least the
@@ -56,6 +59,14 @@ private:
         const QString& text, const QFont& font, qreal width, Breaks breaks) const;
     int linesThatFit(const QFont& font) const;
 
+    struct LaidOutFor
+    {
+        QString text;
+        QFont font;
+        QSize size;
+        bool operator==(const LaidOutFor&) const = default;
+    };
+    mutable std::optional<std::pair<LaidOutFor, Shown>> m_laidOut;
     int m_tableWidth = -1; // the width the window gives the label, before any room is taken
     int m_right = -1;
 };
