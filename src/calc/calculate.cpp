@@ -25,6 +25,7 @@ void CopyResults(FormContext& form)
     long last = 0;
     for (;; ++last) {
         const bool overflows = TankOverflows(s, slot, last);
+        // "Desbordamniento" is the program's own spelling, which users know: keep it.
         if (overflows)
             form.messages.show(
                 "Desbordamniento a t = " + Str(s.TimePoints(last), form.separator) + " (s)");

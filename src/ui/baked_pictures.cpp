@@ -3,9 +3,9 @@
 
 #include "baked_pictures.h"
 
-// The pictures written by bake_picture (tools/), taken into the program as they are. Drawing the
-// diagram and the window icon from their SVGs cost the start-up about 6 million instructions;
-// copying these costs next to nothing. Each file is in the build's baked/ directory, named
+// The pictures written by bake_picture (tools/), taken into the program as they are: copying them
+// costs the start-up next to nothing, where drawing them from their SVGs cost a large share of it
+// (DESIGN.md, start-up). Each file is in the build's baked/ directory, named
 // after its picture and size, and CMakeLists.txt draws the same list. ELF and PE/COFF name the
 // read-only section differently, and COFF has no .previous: top-level assembly comes before any
 // function there, so the code section is the one to go back to.
