@@ -26,8 +26,7 @@ TEST_F(Calculate, StartValuesDrawTheRedCurveWithItsLegend)
     EXPECT_EQ(red[0].x2, 10.f); // radius
     EXPECT_EQ(
         text("Label4(0)"), "V = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- Ap.Valv = 100 (%)");
-    EXPECT_FALSE(control("Line3(0)")->isHidden());
-    EXPECT_TRUE(control("Line3(1)")->isHidden());
+    EXPECT_EQ(legendMarks(), (Marks {true, false, false}));
     EXPECT_EQ(state().CurveSlot, 1);
     EXPECT_EQ(state().ConcResults(0, 5000), 0.008509221907748098);
     EXPECT_EQ(text("Text1(6)"), "10,00"); // the comma rule made it 10.00, reading wrote 10,00
@@ -104,12 +103,10 @@ TEST_F(Calculate, LargerCurveRescalesTheEarlierOne)
 
 TEST_F(Calculate, FourthCalculationStartsANewChart)
 {
-    click("Command1");
-    calculate("5.4", "20", "250", "20000", "100");
-    calculate("5.4", "30", "250", "20000", "100");
+    drawThreeCurves();
     EXPECT_EQ(state().CurveSlot, 3);
     EXPECT_EQ(dots(Blue).size(), 5001u);
-    EXPECT_FALSE(control("Line3(2)")->isHidden());
+    EXPECT_EQ(legendMarks(), (Marks {true, true, true}));
 
     calculate("5.4", "40", "100", "20000", "100");
     EXPECT_EQ(state().CurveSlot, 1);
@@ -117,24 +114,21 @@ TEST_F(Calculate, FourthCalculationStartsANewChart)
     EXPECT_TRUE(dots(Green).empty());
     EXPECT_TRUE(dots(Blue).empty());
     EXPECT_EQ(state().ConcAxisMax, 100.f); // the new chart is scaled to the new curve only
-    EXPECT_EQ(
-        text("Label4(0)"), "V = 5,4 (l) -- Q = 40 (l/h) -- Co = 100 (mol/m3) -- Ap.Valv = 100 (%)");
-    EXPECT_EQ(text("Label4(1)"), "");
-    EXPECT_TRUE(control("Line3(1)")->isHidden());
-    EXPECT_TRUE(control("Line3(2)")->isHidden());
+    EXPECT_EQ(legends(),
+        (Legends {
+            "V = 5,4 (l) -- Q = 40 (l/h) -- Co = 100 (mol/m3) -- Ap.Valv = 100 (%)", "", ""}));
+    EXPECT_EQ(legendMarks(), (Marks {true, false, false}));
 }
 
 TEST_F(Calculate, InvalidFourthCalculationLeavesAnEmptyFrame)
 {
-    click("Command1");
-    click("Command1");
-    click("Command1");
+    drawThreeCurves();
     calculate("5.4", "10", "0", "20000", "100");
     EXPECT_EQ(messages.shown, std::vector<std::string> {ValidationMessage});
     EXPECT_EQ(state().CurveSlot, 0);
     EXPECT_TRUE(dots(Red).empty());
     EXPECT_TRUE(hasText("250,0", 300, 1)); // the frame keeps the old scale
-    EXPECT_EQ(text("Label4(0)"), "");
+    EXPECT_EQ(legends(), Legends {});
 }
 
 TEST_F(Calculate, ZeroMaximumTimeKeepsTheInitialConcentration)
@@ -150,9 +144,7 @@ TEST_F(Calculate, ZeroMaximumTimeKeepsTheInitialConcentration)
 TEST_F(Calculate, UnstableRunIsReportedAndTheWindowGoesOn)
 {
     calculate("0.1", "1000", "250", "20000.3", "100");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u)
-        << messages.shown[0];
+    ASSERT_TRUE(OneOverflowFault(messages.shown));
     EXPECT_NE(messages.shown[0].find("inestable"), std::string::npos);
     // The time it names is written as every number the window shows: "1.500" would be 1500.
     const std::string hint = messages.shown[0];
@@ -174,21 +166,17 @@ TEST_F(Calculate, NegativeMaximumTimeEndsInAFaultMessage)
 {
     // Backwards in time the acid comes back: 250·exp(55555) does not fit a Double.
     calculate("0.1", "1000", "250", "-20000", "100");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].rfind("Error en tiempo de ejecución: Desbordamiento.", 0), 0u)
-        << messages.shown[0];
+    EXPECT_TRUE(OneOverflowFault(messages.shown));
     EXPECT_EQ(state().CurveSlot, 0);
 }
 
 TEST_F(Calculate, HugeBoxValuesAreFaultsNotInfinities)
 {
     calculate("1e400", "10", "250", "20000", "100");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].find("Desbordamiento"), std::string::npos);
+    EXPECT_TRUE(OneOverflowFault(messages.shown));
     messages.shown.clear();
     calculate("1e300", "10", "250", "20000", "100"); // does not fit a Single
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].find("Desbordamiento"), std::string::npos);
+    EXPECT_TRUE(OneOverflowFault(messages.shown));
     EXPECT_TRUE(dots(Red).empty());
 }
 
@@ -199,20 +187,17 @@ TEST_F(Calculate, CurveWhoseLegendCannotBeWrittenIsNotDrawnButTheEarlierOnesStay
     click("Command1");
     // 3.5e38 litres is a valid Single in m3 but not in litres, as the legend writes it.
     calculate("3.5e38", "10", "250", "20000", "100");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].find("Desbordamiento"), std::string::npos);
+    EXPECT_TRUE(OneOverflowFault(messages.shown));
     // The redraw stopped at the second curve: the first stays whole with its legend, the
     // second has no point and no legend.
     EXPECT_EQ(state().CurveSlot, 1);
     EXPECT_EQ(dots(Red).size(), 5001u);
-    EXPECT_FALSE(control("Line3(0)")->isHidden());
-    EXPECT_EQ(text("Label4(0)"), firstLegend);
     EXPECT_TRUE(dots(Green).empty());
-    EXPECT_TRUE(control("Line3(1)")->isHidden());
-    EXPECT_EQ(text("Label4(1)"), "");
+    EXPECT_EQ(legends(), (Legends {firstLegend, "", ""}));
+    EXPECT_EQ(legendMarks(), (Marks {true, false, false}));
 
     typeInto("Text1(3)", "10000"); // the first curve is redrawn over the new time
     EXPECT_EQ(dots(Red).size(), 5001u);
-    EXPECT_EQ(text("Label4(0)"), firstLegend);
-    EXPECT_TRUE(control("Line3(1)")->isHidden());
+    EXPECT_EQ(legends(), (Legends {firstLegend, "", ""}));
+    EXPECT_EQ(legendMarks(), (Marks {true, false, false}));
 }

@@ -125,8 +125,7 @@ TEST_F(EdgeRuns, DecimalCommaRuleCoversEveryBoxTheRequestReads)
                 typeInto(row.name, row.withComma);
         }
         std::map<std::string, std::vector<QString>> seen;
-        for (const char* name : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)",
-                 "Text1(5)", "Text1(6)", "Text2"}) {
+        for (const char* name : Boxes) {
             QObject::connect(box(name), &QLineEdit::textChanged,
                 [&seen, name](const QString& now) { seen[name].push_back(now); });
         }

@@ -5,15 +5,16 @@
 // clicking buttons and moving the pointer. Message boxes are recorded instead of shown.
 #pragma once
 
-#include "ui/caption_label.h"
 #include "chart/picture2.h"
 #include "runtime/message_box.h"
+#include "ui/caption_label.h"
 #include "ui/form1.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -65,6 +66,15 @@ protected:
         const char* valve);
     void calculate(const char* litres, const char* flow, const char* conc, const char* time,
         const char* valve);
+    // A full chart: the start values, then twice the flow, which the third curve keeps.
+    void drawThreeCurves();
+
+    // The legend rows under the chart, red, green and blue: their texts, and whether their
+    // colour marks show.
+    using Legends = std::array<std::string, 3>;
+    using Marks = std::array<bool, 3>;
+    Legends legends() const;
+    Marks legendMarks() const;
 
     // The curve points drawn in one colour, in drawing order.
     std::vector<Picture2::Item> dots(std::uint32_t colour) const;
@@ -78,6 +88,13 @@ protected:
 // Whether a label shows whole words of its caption on whole lines, nothing cut short: the words
 // shown are the caption's first words, and "…" ends them when any are left out.
 testing::AssertionResult ShowsWholeWords(const QLabel* label);
+
+// Whether the messages shown are a single run-time overflow fault's.
+testing::AssertionResult OneOverflowFault(const std::vector<std::string>& shown);
+
+// Every box, in the order of their names.
+inline const char* const Boxes[]
+    = {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)", "Text1(6)", "Text2"};
 
 inline const char* ValidationMessage = "El Volumen, el Caudal, la apertura de la válvula y la "
                                        "Concentración inicial deben ser mayores que cero";
