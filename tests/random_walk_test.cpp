@@ -10,6 +10,7 @@
 // shows a number cut short, and clearing always clears. The seed and the number of actions can be
 // set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS.
 #include "chart/chart_export.h"
+#include "chart/chart_frame.h"
 #include "chart/curves.h"
 #include "chart/twips.h"
 #include "model/integrator.h"
@@ -386,23 +387,24 @@ protected:
 
 private:
     // The axis's scale is the one it was drawn with, so the heights are compared through the
-    // first dot, which stands at the initial concentration in every run.
+    // first dot, which stands at the initial concentration in every run. The positions are
+    // worked out here from the plot's bounds, not by the mapping that placed the dots.
     void expectHeightsFollow(const Picture2::Item& first, const FreshCurve& fresh,
         const std::vector<const Picture2::Item*>& dots, int k, long action)
     {
-        const double base = picture().Height() - 300.0; // the time axis, C = 0
-        const double plotWidth = picture().Width() - 900.0;
+        const ChartMapping map = ChartMapping::of(state(), picture());
+        const double base = map.H - map.offsetY; // the time axis, C = 0
         const long steps = state().StepCount;
         const double perConc = (base - first.y1) / fresh.conc[0];
         const std::size_t last = dots.size() - 1;
         for (std::size_t j : {last / 3, last / 2, 2 * last / 3, last}) {
-            const double x = 800.0 + double(j) * plotWidth / double(steps);
+            const double x = map.offsetX + double(j) * map.plotWidth() / double(steps);
             ASSERT_NEAR(dots[j]->x1, x, 0.01)
                 << "curve " << k << " step " << j << ", action " << action;
             if (base - first.y1 < 50) // too near the axis to read the scale from it
                 continue;
             const double y = base - fresh.conc[j] * perConc;
-            if (y < 0 || y > picture().Height())
+            if (y < 0 || y > map.H)
                 continue;
             ASSERT_NEAR(dots[j]->y1, y, 0.5 + 1e-4 * std::abs(base - y))
                 << "curve " << k << " step " << j << ", action " << action;
