@@ -5,12 +5,7 @@
 
 using namespace tanvera;
 
-namespace {
-
-class Calculate : public WindowTest
-{ };
-
-} // namespace
+using Calculate = WindowTest;
 
 TEST_F(Calculate, StartValuesDrawTheRedCurveWithItsLegend)
 {

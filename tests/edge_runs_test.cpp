@@ -9,12 +9,7 @@
 
 using namespace tanvera;
 
-namespace {
-
-class EdgeRuns : public WindowTest
-{ };
-
-} // namespace
+using EdgeRuns = WindowTest;
 
 TEST_F(EdgeRuns, TankOverflowsOnlyStrictlyAboveItsMaximum)
 {

@@ -9,10 +9,8 @@ using namespace tanvera;
 
 namespace {
 
-class TimeQuery : public WindowTest
-{ };
-class MaxTimeEdit : public WindowTest
-{ };
+using TimeQuery = WindowTest;
+using MaxTimeEdit = WindowTest;
 
 const char* TimeMessage = "El tiempo debe ser mayor que 0";
 

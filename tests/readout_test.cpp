@@ -5,12 +5,7 @@
 
 using namespace tanvera;
 
-namespace {
-
-class Readout : public WindowTest
-{ };
-
-} // namespace
+using Readout = WindowTest;
 
 TEST_F(Readout, ShowsTimeAndConcentrationUnderThePointer)
 {

@@ -15,8 +15,7 @@ using namespace tanvera;
 
 namespace {
 
-class CommaWindow : public WindowTest
-{ };
+using CommaWindow = WindowTest;
 
 class PointWindow : public WindowTest
 {
