@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tanvera {
@@ -35,6 +36,8 @@ public:
         if (onShow)
             onShow(text);
     }
+    // What was shown since the last call, forgotten as it is read.
+    std::vector<std::string> take() { return std::exchange(shown, {}); }
     std::vector<std::string> shown;
     std::function<void(const std::string&)> onShow;
 };
