@@ -4,11 +4,11 @@
 #include "model/integrator.h"
 #include "paired.h"
 #include "plain_loop.h"
+#include "start_values.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 using namespace tanvera;
@@ -26,13 +26,7 @@ double secondsOf(auto&& action)
 // plain loop of the same arithmetic, which must give the very same numbers.
 void BM_RunIntegration(benchmark::State& bench)
 {
-    auto s = std::make_unique<ChartState>();
-    s->InflowRate(0) = static_cast<float>(10.0 / 1000 / 60 / 60);
-    s->OutflowRate(0) = s->InflowRate(0);
-    s->TankVolume(0) = static_cast<float>(5.4 / 1000);
-    s->StartVolume(0) = s->TankVolume(0);
-    s->InitialConc(0) = 250;
-    s->MaxTime = 20000;
+    const auto s = startValues();
     std::vector<double> times(CurveSteps + 1), concs(CurveSteps + 1);
     auto plain = [&] {
         PlainRungeKutta(s->InflowRate(0), s->OutflowRate(0), s->StartVolume(0), 0, 0, s->MaxTime,

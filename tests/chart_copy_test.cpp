@@ -102,7 +102,7 @@ TEST_F(ChartCopy, DataAfterAFailedCalculationAreTheRunsStillDrawn)
     EXPECT_NEAR(number(before[5001][1]), 250.0, 0.01); // flat over 0.0001 s
     messages.shown.clear();
     click("Command1");
-    ASSERT_EQ(messages.shown.size(), 1u);
+    ASSERT_TRUE(OneOverflowFault(messages.shown));
     EXPECT_TRUE(copiedRows() == before);
 }
 

@@ -102,9 +102,7 @@ TEST_F(DarkDesktop, EveryTextStaysLegible)
 
 TEST_F(DarkDesktop, ChartKeepsItsLightBackgroundUnderTheCurves)
 {
-    click("Command1");
-    calculate("5.4", "20", "250", "20000", "100");
-    click("Command1");
+    drawThreeCurves();
     ASSERT_EQ(state().CurveSlot, 3);
     // A spot of the plot that no curve and no grid line crosses: high concentration, late time.
     const QImage chart = picture().grab().toImage();

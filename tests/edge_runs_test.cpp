@@ -9,12 +9,7 @@
 
 using namespace tanvera;
 
-namespace {
-
-class EdgeRuns : public WindowTest
-{ };
-
-} // namespace
+using EdgeRuns = WindowTest;
 
 TEST_F(EdgeRuns, TankOverflowsOnlyStrictlyAboveItsMaximum)
 {
@@ -35,9 +30,8 @@ TEST_F(EdgeRuns, TankOverflowsOnlyStrictlyAboveItsMaximum)
     };
     for (const Case& c : cases) {
         click("Command2");
-        messages.shown.clear();
         calculate(c.litres, c.flow, "250", c.time, c.valve);
-        EXPECT_EQ(messages.shown, std::vector<std::string> {c.message}) << c.litres;
+        EXPECT_EQ(messages.take(), std::vector<std::string> {c.message}) << c.litres;
         EXPECT_EQ(dots(Red).size(), c.dots) << c.litres;
     }
 }
@@ -125,8 +119,7 @@ TEST_F(EdgeRuns, DecimalCommaRuleCoversEveryBoxTheRequestReads)
                 typeInto(row.name, row.withComma);
         }
         std::map<std::string, std::vector<QString>> seen;
-        for (const char* name : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)",
-                 "Text1(5)", "Text1(6)", "Text2"}) {
+        for (const char* name : Boxes) {
             QObject::connect(box(name), &QLineEdit::textChanged,
                 [&seen, name](const QString& now) { seen[name].push_back(now); });
         }

@@ -10,6 +10,7 @@
 // shows a number cut short, and clearing always clears. The seed and the number of actions can be
 // set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS.
 #include "chart/chart_export.h"
+#include "chart/chart_frame.h"
 #include "chart/curves.h"
 #include "chart/twips.h"
 #include "model/integrator.h"
@@ -141,9 +142,9 @@ protected:
     std::string boxTexts() const
     {
         std::string texts;
-        for (int i = 0; i <= 6; ++i)
-            texts += " [" + text(("Text1(" + std::to_string(i) + ")").c_str()) + "]";
-        return texts + " [" + text("Text2") + "]";
+        for (const char* name : Boxes)
+            texts += " [" + text(name) + "]";
+        return texts;
     }
 
     // The checks run after every action, each while the ones before it hold.
@@ -164,12 +165,13 @@ protected:
         ASSERT_LE(s.CurveSlot, 3) << "action " << action;
         ASSERT_GE(s.ConcAxisMax, 0.f) << "action " << action;
         int drawn = 0;
+        const Marks shown = legendMarks();
+        const Legends texts = legends();
         for (int k = 0; k < 3; ++k) {
-            const bool shown = !control(legendMark(k).c_str())->isHidden();
             drawn += picture().hasCircleOf(Colours[k]);
-            ASSERT_EQ(shown, picture().hasCircleOf(Colours[k]))
+            ASSERT_EQ(shown[k], picture().hasCircleOf(Colours[k]))
                 << "legend " << k << " after action " << action;
-            ASSERT_EQ(shown, !text(legendText(k).c_str()).empty())
+            ASSERT_EQ(shown[k], !texts[k].empty())
                 << "legend text " << k << " after action " << action;
         }
         // The next "Calcular" computes slot CurveSlot: one past the curves drawn, faults or not.
@@ -248,10 +250,11 @@ protected:
             return;
         std::vector<const FreshCurve*> curves; // drawn, in slot order
         std::string expected = "t (s)";
+        const Legends texts = legends();
         for (int k = 0; k < 3; ++k) {
             if (m_drawn[k]) {
                 curves.push_back(m_drawn[k]);
-                expected += '\t' + text(legendText(k).c_str());
+                expected += '\t' + texts[k];
             }
         }
         const std::vector<double>& times
@@ -334,9 +337,9 @@ protected:
     void expectCleared(long action, int firstCleared, int slotAfter)
     {
         ASSERT_LE(state().CurveSlot, slotAfter) << "clearing at action " << action;
+        const Marks shown = legendMarks();
         for (int k = firstCleared; k < 3; ++k)
-            ASSERT_TRUE(control(legendMark(k).c_str())->isHidden())
-                << "legend " << k << " after clearing at action " << action;
+            ASSERT_FALSE(shown[k]) << "legend " << k << " after clearing at action " << action;
     }
 
     // Every curve on the chart is its slot's stored parameters integrated afresh over the time
@@ -384,23 +387,24 @@ protected:
 
 private:
     // The axis's scale is the one it was drawn with, so the heights are compared through the
-    // first dot, which stands at the initial concentration in every run.
+    // first dot, which stands at the initial concentration in every run. The positions are
+    // worked out here from the plot's bounds, not by the mapping that placed the dots.
     void expectHeightsFollow(const Picture2::Item& first, const FreshCurve& fresh,
         const std::vector<const Picture2::Item*>& dots, int k, long action)
     {
-        const double base = picture().Height() - 300.0; // the time axis, C = 0
-        const double plotWidth = picture().Width() - 900.0;
+        const ChartMapping map = ChartMapping::of(state(), picture());
+        const double base = map.H - map.offsetY; // the time axis, C = 0
         const long steps = state().StepCount;
         const double perConc = (base - first.y1) / fresh.conc[0];
         const std::size_t last = dots.size() - 1;
         for (std::size_t j : {last / 3, last / 2, 2 * last / 3, last}) {
-            const double x = 800.0 + double(j) * plotWidth / double(steps);
+            const double x = map.offsetX + double(j) * map.plotWidth() / double(steps);
             ASSERT_NEAR(dots[j]->x1, x, 0.01)
                 << "curve " << k << " step " << j << ", action " << action;
             if (base - first.y1 < 50) // too near the axis to read the scale from it
                 continue;
             const double y = base - fresh.conc[j] * perConc;
-            if (y < 0 || y > picture().Height())
+            if (y < 0 || y > map.H)
                 continue;
             ASSERT_NEAR(dots[j]->y1, y, 0.5 + 1e-4 * std::abs(base - y))
                 << "curve " << k << " step " << j << ", action " << action;
@@ -442,9 +446,6 @@ private:
         return m_fresh.emplace(key, std::move(fresh)).first->second;
     }
 
-    static std::string legendMark(int k) { return "Line3(" + std::to_string(k) + ")"; }
-    static std::string legendText(int k) { return "Label4(" + std::to_string(k) + ")"; }
-
     static constexpr std::array<std::uint32_t, 3> Colours = {Red, Green, Blue};
 
     std::array<const FreshCurve*, 3> m_drawn {}; // of each slot drawn, its fresh run
@@ -464,8 +465,6 @@ TEST_F(RandomWalk, NoActionCrashesOrLeavesTheStateUnsound)
     const long actions = fromEnvironment("TANVERA_WALK_ACTIONS", 20000);
     const auto seed = static_cast<unsigned>(fromEnvironment("TANVERA_WALK_SEED", 20261208));
     Walker walk(seed);
-    const char* boxes[] = {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)",
-        "Text1(6)", "Text2"};
     long restarts = 0;
     std::deque<std::string> recent; // the last actions, to reproduce a failure by hand
     auto note = [&](std::string what) {
@@ -477,8 +476,8 @@ TEST_F(RandomWalk, NoActionCrashesOrLeavesTheStateUnsound)
         const auto before = messages.shown.size(); // the action's messages go into the trail
         const int kind = walk.pick(20);
         if (kind < 11) {
-            const int boxIndex = walk.pick(8);
-            const char* name = boxes[boxIndex];
+            const int boxIndex = walk.pick(std::size(Boxes));
+            const char* name = Boxes[boxIndex];
             const QString typed = walk.text(boxIndex == 3 || boxIndex == 7);
             const int how = walk.pick(4);
             if (how == 0) {

@@ -10,12 +10,7 @@
 
 using namespace tanvera;
 
-namespace {
-
-class ShownNumbers : public WindowTest
-{ };
-
-} // namespace
+using ShownNumbers = WindowTest;
 
 TEST_F(ShownNumbers, BoxesTheProgramWritesShowTheirStart)
 {

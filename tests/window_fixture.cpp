@@ -114,6 +114,35 @@ void WindowTest::calculate(
     click("Command1");
 }
 
+void WindowTest::drawThreeCurves()
+{
+    click("Command1");
+    calculate("5.4", "20", "250", "20000", "100");
+    click("Command1");
+}
+
+WindowTest::Legends WindowTest::legends() const
+{
+    return {text("Label4(0)"), text("Label4(1)"), text("Label4(2)")};
+}
+
+WindowTest::Marks WindowTest::legendMarks() const
+{
+    return {!control("Line3(0)")->isHidden(), !control("Line3(1)")->isHidden(),
+        !control("Line3(2)")->isHidden()};
+}
+
+testing::AssertionResult OneOverflowFault(const std::vector<std::string>& shown)
+{
+    const std::string fault = "Error en tiempo de ejecución: Desbordamiento.";
+    if (shown.size() == 1 && shown[0].starts_with(fault))
+        return testing::AssertionSuccess();
+    auto failure = testing::AssertionFailure() << shown.size() << " messages";
+    for (const std::string& message : shown)
+        failure << "\n  " << message;
+    return failure;
+}
+
 std::vector<Picture2::Item> WindowTest::dots(std::uint32_t colour) const
 {
     std::vector<Picture2::Item> found;

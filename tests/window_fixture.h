@@ -14,10 +14,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tanvera {
@@ -34,6 +36,8 @@ public:
         if (onShow)
             onShow(text);
     }
+    // What was shown since the last call, forgotten as it is read.
+    std::vector<std::string> take() { return std::exchange(shown, {}); }
     std::vector<std::string> shown;
     std::function<void(const std::string&)> onShow;
 };
@@ -65,6 +69,15 @@ protected:
         const char* valve);
     void calculate(const char* litres, const char* flow, const char* conc, const char* time,
         const char* valve);
+    // A full chart: the start values, then twice the flow, which the third curve keeps.
+    void drawThreeCurves();
+
+    // The legend rows under the chart, red, green and blue: their texts, and whether their
+    // colour marks show.
+    using Legends = std::array<std::string, 3>;
+    using Marks = std::array<bool, 3>;
+    Legends legends() const;
+    Marks legendMarks() const;
 
     // The curve points drawn in one colour, in drawing order.
     std::vector<Picture2::Item> dots(std::uint32_t colour) const;
@@ -78,6 +91,13 @@ protected:
 // Whether a label shows whole words of its caption on whole lines, nothing cut short: the words
 // shown are the caption's first words, and "…" ends them when any are left out.
 testing::AssertionResult ShowsWholeWords(const QLabel* label);
+
+// Whether the messages shown are a single run-time overflow fault's.
+testing::AssertionResult OneOverflowFault(const std::vector<std::string>& shown);
+
+// Every box, in the order of their names.
+inline const char* const Boxes[]
+    = {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)", "Text1(6)", "Text2"};
 
 inline const char* ValidationMessage = "El Volumen, el Caudal, la apertura de la válvula y la "
                                        "Concentración inicial deben ser mayores que cero";
