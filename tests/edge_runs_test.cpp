@@ -56,10 +56,8 @@ TEST_F(EdgeRuns, NegativeMaximumTimeRunsBackAndTheAcidComesBack)
     EXPECT_EQ(red[5000].x1, 6755.f);
 
     // Negative numbers take the place of the leading blank with their sign.
-    EXPECT_TRUE(hasText("-250 ", 2013.75f, 4860));
-    EXPECT_TRUE(hasText("-500 ", 3527.5f, 4860));
-    EXPECT_TRUE(hasText("-750 ", 5041.25f, 4860));
-    EXPECT_TRUE(hasText("-1000 ", 6355, 4860));
+    EXPECT_TRUE(hasTexts({{"-250 ", 2013.75f, 4860}, {"-500 ", 3527.5f, 4860},
+        {"-750 ", 5041.25f, 4860}, {"-1000 ", 6355, 4860}}));
 }
 
 TEST_F(EdgeRuns, AxisIsRaisedOnTheStepThatOverflows)

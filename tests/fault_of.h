@@ -1,20 +1,25 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The kind of run-time fault an action raises; a test failure when it raises none.
+// The run-time fault an action raises; a test failure when it raises none.
 #pragma once
 
 #include "runtime/fault.h"
 
 #include <gtest/gtest.h>
 
-template <typename Action> tanvera::FaultKind faultOf(Action&& action)
+template <typename Action> tanvera::RuntimeFault faultRaisedBy(Action&& action)
 {
     try {
         action();
     } catch (const tanvera::RuntimeFault& fault) {
-        return fault.kind();
+        return fault;
     }
     ADD_FAILURE() << "no fault raised";
-    return tanvera::FaultKind::IndexOutOfRange;
+    return tanvera::RuntimeFault(tanvera::FaultKind::IndexOutOfRange, "none raised");
+}
+
+template <typename Action> tanvera::FaultKind faultOf(Action&& action)
+{
+    return faultRaisedBy(action).kind();
 }

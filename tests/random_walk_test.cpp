@@ -291,18 +291,13 @@ protected:
         }
         if (copied == expected)
             return;
-        const auto [mismatch, _]
-            = std::mismatch(copied.begin(), copied.end(), expected.begin(), expected.end());
-        const auto row = std::count(copied.begin(), mismatch, '\n');
-        auto line = [row](const std::string& text) {
-            std::size_t at = 0;
-            for (long n = 0; n < row && at != std::string::npos; ++n)
-                at = text.find('\n', at) + 1;
-            return at > text.size() ? std::string("(none)")
-                                    : text.substr(at, text.find('\n', at) - at);
-        };
-        FAIL() << "\"Copiar datos\" row " << row << " is \"" << line(copied) << "\", not \""
-               << line(expected) << "\" as drawn; action " << action;
+        const QStringList got = QString::fromStdString(copied).split(u'\n');
+        const QStringList want = QString::fromStdString(expected).split(u'\n');
+        qsizetype row = 0;
+        while (row < got.size() && row < want.size() && got[row] == want[row])
+            ++row;
+        FAIL() << "\"Copiar datos\" row " << row << " is \"" << got.value(row).toStdString()
+               << "\", not \"" << want.value(row).toStdString() << "\" as drawn; action " << action;
     }
 
     // No text printed on the chart starts inside it and runs past its right or bottom edge,
@@ -519,10 +514,9 @@ TEST_F(RandomWalk, NoActionCrashesOrLeavesTheStateUnsound)
         picture().renderedImage(); // painted, as the shown window would be
         if (!HasFatalFailure())
             expectSound(action);
-        if (HasFatalFailure())
+        if (HasFatalFailure()) {
             for (auto i = before; i < messages.shown.size(); ++i)
                 note("message: " + messages.shown[i]);
-        if (HasFatalFailure()) {
             std::string trail;
             for (const std::string& step : recent)
                 trail += "\n  " + step;

@@ -172,4 +172,13 @@ bool WindowTest::hasText(const std::string& wanted, float x, float y) const
     return false;
 }
 
+testing::AssertionResult WindowTest::hasTexts(std::initializer_list<Printed> wanted) const
+{
+    for (const auto& [text, x, y] : wanted) {
+        if (!hasText(text, x, y))
+            return testing::AssertionFailure() << "no \"" << text << "\" at " << x << ", " << y;
+    }
+    return testing::AssertionSuccess();
+}
+
 } // namespace tanvera

@@ -83,6 +83,13 @@ protected:
     std::vector<Picture2::Item> dots(std::uint32_t colour) const;
     std::vector<Picture2::Item> texts() const;
     bool hasText(const std::string& text, float x, float y) const;
+    // Whether the chart shows each of these texts with its top-left corner there, in twips.
+    struct Printed
+    {
+        const char* text;
+        float x, y;
+    };
+    testing::AssertionResult hasTexts(std::initializer_list<Printed> wanted) const;
 
     RecordingMessageBox messages;
     std::unique_ptr<Form1> window;

@@ -70,19 +70,10 @@ TEST_F(CommaWindow, FrameHasItsAxesGridAndScales)
     EXPECT_EQ(items[5].y1, 100.f); // top grid line
     EXPECT_EQ(items[9].x1, 6755.f); // the right edge of the plot
 
-    EXPECT_TRUE(hasText("250,0", 300, 1));
-    EXPECT_TRUE(hasText("Conc. HCl", 1, 400));
-    EXPECT_TRUE(hasText("(mol/m3)", 1, 600));
-    EXPECT_TRUE(hasText(" 187,5 ", 300, 1065));
-    EXPECT_TRUE(hasText(" 125 ", 300, 2230));
-    EXPECT_TRUE(hasText(" 62,5 ", 300, 3395));
-    EXPECT_TRUE(hasText("0", 600, 4760));
-    EXPECT_TRUE(hasText("0", 700, 4860));
-    EXPECT_TRUE(hasText(" 5000 ", 2013.75f, 4860));
-    EXPECT_TRUE(hasText(" 10000 ", 3527.5f, 4860));
-    EXPECT_TRUE(hasText(" 15000 ", 5041.25f, 4860));
-    EXPECT_TRUE(hasText("t(s)", 6005, 4860));
-    EXPECT_TRUE(hasText(" 20000 ", 6355, 4860));
+    EXPECT_TRUE(hasTexts({{"250,0", 300, 1}, {"Conc. HCl", 1, 400}, {"(mol/m3)", 1, 600},
+        {" 187,5 ", 300, 1065}, {" 125 ", 300, 2230}, {" 62,5 ", 300, 3395}, {"0", 600, 4760},
+        {"0", 700, 4860}, {" 5000 ", 2013.75f, 4860}, {" 10000 ", 3527.5f, 4860},
+        {" 15000 ", 5041.25f, 4860}, {"t(s)", 6005, 4860}, {" 20000 ", 6355, 4860}}));
     EXPECT_EQ(state().PlotOffsetX, 800.0);
     EXPECT_EQ(state().PlotOffsetY, 300.0);
 }
@@ -113,8 +104,7 @@ TEST_F(PointWindow, PointSettingShowsPoints)
 {
     EXPECT_EQ(text("Text1(6)"), "10.00");
     EXPECT_EQ(text("Label5"), "= 5.56 h");
-    EXPECT_TRUE(hasText("250.0", 300, 1));
-    EXPECT_TRUE(hasText(" 62.5 ", 300, 3395));
+    EXPECT_TRUE(hasTexts({{"250.0", 300, 1}, {" 62.5 ", 300, 3395}}));
 }
 
 TEST_F(CommaWindow, ScaleFollowsTheTopValueAsShown)
@@ -122,18 +112,13 @@ TEST_F(CommaWindow, ScaleFollowsTheTopValueAsShown)
     // 5.4 as a Single rounds to the text 5,4; the lower values derive from that text.
     click("Command2"); // axis top back to 0
     calculate("5.4", "10", "5.4", "1001", "100");
-    EXPECT_TRUE(hasText("5,4", 300, 1));
-    EXPECT_TRUE(hasText(" 4,05 ", 300, 1065));
-    EXPECT_TRUE(hasText(" 2,7 ", 300, 2230));
-    EXPECT_TRUE(hasText(" 1,35 ", 300, 3395));
-    EXPECT_TRUE(hasText(" 250,25 ", 2013.75f, 4860));
-    EXPECT_TRUE(hasText(" 750,75 ", 5041.25f, 4860));
-    EXPECT_TRUE(hasText(" 1001 ", 6355, 4860));
+    EXPECT_TRUE(hasTexts(
+        {{"5,4", 300, 1}, {" 4,05 ", 300, 1065}, {" 2,7 ", 300, 2230}, {" 1,35 ", 300, 3395},
+            {" 250,25 ", 2013.75f, 4860}, {" 750,75 ", 5041.25f, 4860}, {" 1001 ", 6355, 4860}}));
 
     click("Command2"); // cleared: the frame keeps the old scale, the next one starts at 0
     typeInto("Text1(3)", "1000");
-    EXPECT_TRUE(hasText(",0", 300, 1));
-    EXPECT_TRUE(hasText(" 0 ", 300, 1065));
+    EXPECT_TRUE(hasTexts({{",0", 300, 1}, {" 0 ", 300, 1065}}));
 }
 
 TEST_F(CommaWindow, BoxesAreNamedByTheirCaptionsForScreenReaders)
