@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Drawing the computed curves with their legends, and clearing the chart (the button "Borrar
-// Gráfica" too).
+// Drawing the computed curves with their legends, and clearing the chart, within a calculation or
+// by the button "Borrar Gráfica".
 #pragma once
 
 #include "form_context.h"
