@@ -14,12 +14,12 @@
 
 namespace tanvera {
 
-QFont interfaceFont(const FontSpec& spec)
+QFont interfaceFont(const FontSpec& wanted)
 {
     QFont font;
 #if defined(Q_OS_WIN)
     // The system's own faces for the layout's "MS Sans Serif" and Arial.
-    if (spec.face == FontSpec::Face::Arial)
+    if (wanted.face == FontSpec::Face::Arial)
         font.setFamilies({QStringLiteral("Arial")});
     else
         font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
@@ -32,7 +32,7 @@ QFont interfaceFont(const FontSpec& spec)
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
         QStringLiteral("DejaVu Sans")});
 #endif
-    font.setPixelSize(static_cast<int>(std::lround(pointsToPixels(spec.points))));
+    font.setPixelSize(static_cast<int>(std::lround(pointsToPixels(wanted.points))));
     // Every text is Latin with precomposed accents: glyphs straight from the character map draw
     // the same pixels as HarfBuzz here, at a fraction of the start-up's cost. Scripts that need
     // shaping are still shaped.

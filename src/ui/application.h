@@ -16,7 +16,7 @@ constexpr const char* ApplicationName = "TANVERA";
 constexpr const char* ApplicationVersion = "1.00";
 
 // One of the layout's fonts in the program's type faces.
-QFont interfaceFont(const FontSpec& spec);
+QFont interfaceFont(const FontSpec& wanted);
 
 // Call right after the QApplication is made, before any widget. Returns the user's regional
 // decimal separator.
