@@ -9,7 +9,6 @@
 // "Copiar datos" copies exactly those runs, no printed number runs off the chart, no box or label
 // shows a number cut short, and clearing always clears. The seed and the number of actions can be
 // set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS.
-#include "chart/chart_export.h"
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
 #include "chart/twips.h"
@@ -263,8 +262,9 @@ protected:
               }))->times;
 
         // The numbers the copy is made of, compared as numbers.
-        const DrawnCurves drawn = CaptureDrawnCurves(window->drawnChart());
-        ASSERT_EQ(drawn.curves.size(), curves.size()) << "curves copied, action " << action;
+        const DrawnChart& drawn = window->drawnChart();
+        ASSERT_EQ(std::size_t(drawn.curveCount()), curves.size())
+            << "curves copied, action " << action;
         for (std::size_t i = 0; i < curves.size(); ++i) {
             const std::vector<double>& copied = drawn.curves[i].conc;
             const auto [wrong, _] = std::mismatch(

@@ -6,32 +6,25 @@
 #include "runtime/numtext.h"
 
 #include <QPainter>
+#include <span>
 
 namespace tanvera {
 
-DrawnCurves CaptureDrawnCurves(const DrawnChart& chart)
+std::string CurvesAsTabSeparated(const DrawnChart& chart, char separator)
 {
-    DrawnCurves drawn;
-    for (const DrawnChart::Curve& curve : chart.curves) {
-        if (!curve.drawn())
-            continue;
-        drawn.curves.push_back({curve.legend, curve.conc});
-        // Every curve is drawn over the same run's time points; the longest names them all.
-        if (curve.times.size() > drawn.times.size())
-            drawn.times = curve.times;
-    }
-    return drawn;
-}
-
-std::string CurvesAsTabSeparated(const DrawnCurves& drawn, char separator)
-{
+    const std::span curves(chart.curves.data(), static_cast<std::size_t>(chart.curveCount()));
+    // Every curve is drawn over the same run's time points; the longest names them all.
+    std::span<const double> times;
     std::string text = "t (s)";
-    for (const auto& curve : drawn.curves)
+    for (const auto& curve : curves) {
         text += '\t' + curve.legend;
+        if (curve.times.size() > times.size())
+            times = curve.times;
+    }
     text += '\n';
-    for (std::size_t j = 0; j < drawn.times.size(); ++j) {
-        text += Str(drawn.times[j], separator);
-        for (const auto& curve : drawn.curves) {
+    for (std::size_t j = 0; j < times.size(); ++j) {
+        text += Str(times[j], separator);
+        for (const auto& curve : curves) {
             text += '\t';
             if (j < curve.conc.size())
                 text += Str(curve.conc[j], separator);

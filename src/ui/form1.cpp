@@ -228,8 +228,8 @@ void Form1::buildChartMenu()
     connect(copyChart, &QAction::triggered, this,
         [this] { QGuiApplication::clipboard()->setPixmap(ChartWithLegend(m_form)); });
     connect(m_copyData, &QAction::triggered, this, [this] {
-        const DrawnCurves drawn = CaptureDrawnCurves(m_form.drawn);
-        QGuiApplication::clipboard()->setText(qText(CurvesAsTabSeparated(drawn, m_form.separator)));
+        QGuiApplication::clipboard()->setText(
+            qText(CurvesAsTabSeparated(m_form.drawn, m_form.separator)));
     });
 }
 
