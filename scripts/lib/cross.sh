@@ -1,0 +1,108 @@
+# SPDX-FileCopyrightText: 2026 TANVERA developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# What the cross builds (scripts/windows, scripts/web) share: the cache outside the repository,
+# the number of build jobs, the timing of stages, the progress of a long ninja build and Debian's
+# own source of Qt.
+
+# cross_cache NAME: the cache folder of one cross build, TANVERA_<NAME>_CACHE if set, by default
+# /var/cache/tanvera-NAME for root and ${XDG_CACHE_HOME:-~/.cache}/tanvera-NAME for anyone else.
+cross_cache() {
+    local variable
+    variable=TANVERA_$(echo "$1" | tr '[:lower:]' '[:upper:]')_CACHE
+    if [ -n "${!variable:-}" ]; then
+        echo "${!variable}"
+    elif [ "$(id -u)" -eq 0 ]; then
+        echo "/var/cache/tanvera-$1"
+    else
+        echo "${XDG_CACHE_HOME:-$HOME/.cache}/tanvera-$1"
+    fi
+}
+
+# Build jobs: TANVERA_JOBS as asked, else the cores but no more than two, since the build
+# machines have two and other work beside the build.
+cross_jobs() {
+    if [ -n "${TANVERA_JOBS:-}" ]; then
+        echo "$TANVERA_JOBS"
+    else
+        local cores
+        cores=$(nproc)
+        echo $((cores > 2 ? 2 : cores))
+    fi
+}
+
+# Where Debian keeps the host's CMake packages, for a cross build of Qt that runs the host's
+# moc, rcc and uic (x86_64-linux-gnu on a PC, aarch64-linux-gnu on an ARM machine).
+host_cmake_dir() {
+    echo "/usr/lib/$(gcc -print-multiarch)/cmake"
+}
+
+# Each stage's time, printed at the end by print_times.
+stage_names=()
+stage_seconds=()
+stage_start=0
+stage() {
+    stage_end
+    stage_names+=("$1")
+    stage_start=$SECONDS
+    echo "== $1"
+}
+stage_end() {
+    [ ${#stage_names[@]} -gt ${#stage_seconds[@]} ] && stage_seconds+=($((SECONDS - stage_start)))
+    return 0
+}
+print_times() {
+    stage_end
+    echo "== Times"
+    local i
+    for i in "${!stage_names[@]}"; do
+        printf '  %-40s %4d min %02d s\n' "${stage_names[$i]}" $((stage_seconds[i] / 60)) \
+            $((stage_seconds[i] % 60))
+    done
+}
+
+# Lines that ninja prints when its output is no terminal: keep them in the log file named and
+# show one line in fifty (and the last), so that a long build shows it is moving.
+progress() {
+    awk -v file="$1" '{ print > file }
+        /^\[[0-9]+\/[0-9]+\]/ { split(substr($1, 2, length($1) - 2), n, "/"); if (n[1] % 50 == 0 || n[1] == n[2])
+            printf "  %s steps of %s done\n", n[1], n[2]; fflush() }'
+}
+
+# The mirror that serves Debian's own main archive for this release, read from apt's policy:
+# the entry whose origin and label are Debian and whose suite is the release itself, so that
+# neither the security archive nor a third-party repository is taken.
+debian_mirror() {
+    local codename
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    # A machine whose packages were all there may never have read apt's lists.
+    apt-cache policy | grep -q " $codename/main " || apt-get update -qq >&2
+    apt-cache policy | awk -v suite="$codename" '
+        $1 ~ /^[0-9]+$/ && $3 == suite "/main" { uri = $2; next }
+        uri != "" && $1 == "release" && ("," $2 ",") ~ ",o=Debian," \
+            && ("," $2 ",") ~ ",l=Debian," && ("," $2 ",") ~ (",n=" suite ",") { print uri; exit }
+        { uri = "" }'
+}
+
+# qt_source VERSION: prints the path of Debian's qt6-base source tarball of that version,
+# downloaded once into a cache of its own (cross_cache qt-source) that both cross builds read.
+qt_source() {
+    local version=$1 work tarball
+    work=$(cross_cache qt-source)
+    mkdir -p "$work"
+    tarball=$(ls "$work"/qt6-base_"$version"*.orig.tar.xz 2>/dev/null | head -1 || true)
+    if [ -z "$tarball" ]; then
+        # apt-get source needs a deb-src entry; it and its lists are kept to this download alone.
+        local mirror codename
+        mirror=$(debian_mirror)
+        codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+        [ -n "$mirror" ] || { echo "No Debian mirror for $codename in apt's sources." >&2; return 1; }
+        mkdir -p "$work/apt/lists/partial"
+        echo "deb-src $mirror $codename main" >"$work/apt/sources.list"
+        local apt_options=(-o Dir::Etc::SourceList="$work/apt/sources.list"
+            -o Dir::Etc::SourceParts=/dev/null -o Dir::State::Lists="$work/apt/lists")
+        apt-get "${apt_options[@]}" update -qq >&2
+        (cd "$work" && apt-get "${apt_options[@]}" source --download-only qt6-base >&2)
+        tarball=$(ls "$work"/qt6-base_"$version"*.orig.tar.xz | head -1)
+    fi
+    echo "$tarball"
+}
