@@ -4,11 +4,12 @@
 # the number of build jobs, the timing of stages, the progress of a long ninja build and Debian's
 # own source of Qt.
 
-# cross_cache NAME: the cache folder of one cross build, TANVERA_<NAME>_CACHE if set, by default
+# cross_cache NAME: the cache folder of one cross build, TANVERA_<NAME>_CACHE if set (qt-source
+# reads TANVERA_QT_SOURCE_CACHE), by default
 # /var/cache/tanvera-NAME for root and ${XDG_CACHE_HOME:-~/.cache}/tanvera-NAME for anyone else.
 cross_cache() {
     local variable
-    variable=TANVERA_$(echo "$1" | tr '[:lower:]' '[:upper:]')_CACHE
+    variable=TANVERA_$(echo "$1" | tr '[:lower:]-' '[:upper:]_')_CACHE
     if [ -n "${!variable:-}" ]; then
         echo "${!variable}"
     elif [ "$(id -u)" -eq 0 ]; then
@@ -100,9 +101,10 @@ qt_source() {
         echo "deb-src $mirror $codename main" >"$work/apt/sources.list"
         local apt_options=(-o Dir::Etc::SourceList="$work/apt/sources.list"
             -o Dir::Etc::SourceParts=/dev/null -o Dir::State::Lists="$work/apt/lists")
-        apt-get "${apt_options[@]}" update -qq >&2
-        (cd "$work" && apt-get "${apt_options[@]}" source --download-only qt6-base >&2)
-        tarball=$(ls "$work"/qt6-base_"$version"*.orig.tar.xz | head -1)
+        apt-get "${apt_options[@]}" update -qq >&2 || return 1
+        (cd "$work" && apt-get "${apt_options[@]}" source --download-only qt6-base >&2) || return 1
+        tarball=$(ls "$work"/qt6-base_"$version"*.orig.tar.xz 2>/dev/null | head -1 || true)
     fi
+    [ -n "$tarball" ] || { echo "No qt6-base $version source in $work." >&2; return 1; }
     echo "$tarball"
 }
