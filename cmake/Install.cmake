@@ -9,6 +9,7 @@ include(GNUInstallDirs)
 set(TANVERA_VERSION_TEXT "1.00")  # as the program itself shows it
 set(TANVERA_FILE_DESCRIPTION "TANVERA - Balance de materia en un tanque agitado")
 set(TANVERA_METAINFO_ID "io.github.tanvera.TANVERA")
+set(TANVERA_PUBLISHER "TANVERA developers")
 
 if(WIN32)
     include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)

@@ -50,3 +50,32 @@ set(CPACK_PACKAGE_NAME TANVERA)
 set(CPACK_PACKAGE_FILE_NAME "TANVERA-${TANVERA_VERSION_TEXT}-windows-x64")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 include(CPack)
+
+# TANVERA-1.00-windows-x64.msi, for computer rooms that deploy silently: the same TANVERA.exe,
+# installed per machine by Windows Installer (packaging/tanvera.wxs, built by Debian's wixl). Its
+# version is the project's. wixl writes 1033 as the package's language in every summary, so the
+# summary is written again with Spanish (Spain), as the product itself is marked.
+find_program(TANVERA_WIXL wixl REQUIRED)
+find_program(TANVERA_MSIBUILD msibuild REQUIRED)
+function(tanvera_add_msi target file version)
+    set(msi ${PROJECT_BINARY_DIR}/${file})
+    # wixl takes the files it packs by paths relative to where it runs.
+    file(RELATIVE_PATH icon ${PROJECT_BINARY_DIR} ${TANVERA_ICON_FILE})
+    file(RELATIVE_PATH licence ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR}/LICENSE)
+    add_custom_command(OUTPUT ${msi}
+        COMMAND ${TANVERA_WIXL} --arch x64 -D Version=${version}
+            -D Exe=$<TARGET_FILE_NAME:tanvera> -D Icon=${icon} -D Licence=${licence}
+            -D "Description=${TANVERA_FILE_DESCRIPTION}" -D "Publisher=${TANVERA_PUBLISHER}"
+            -o ${msi} ${PROJECT_SOURCE_DIR}/packaging/tanvera.wxs
+        COMMAND ${TANVERA_MSIBUILD} ${msi} -s "${TANVERA_FILE_DESCRIPTION}" "${TANVERA_PUBLISHER}"
+            "x64$<SEMICOLON>3082"
+        WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+        DEPENDS tanvera ${PROJECT_SOURCE_DIR}/packaging/tanvera.wxs ${TANVERA_ICON_FILE}
+            ${PROJECT_SOURCE_DIR}/LICENSE
+        VERBATIM)
+    add_custom_target(${target} ALL DEPENDS ${msi})
+    set(${target}_file ${msi} PARENT_SCOPE)
+endfunction()
+tanvera_add_msi(tanvera_msi "TANVERA-${TANVERA_VERSION_TEXT}-windows-x64.msi"
+    "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}")
+set(TANVERA_MSI ${tanvera_msi_file})
