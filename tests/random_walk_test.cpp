@@ -151,7 +151,8 @@ protected:
     {
         for (auto check : {&RandomWalk::expectSlotsAndLegendsSound,
                  &RandomWalk::expectCurvesAreFreshRuns, &RandomWalk::expectCopyIsTheCurvesDrawn,
-                 &RandomWalk::expectPrintsInsideTheChart, &RandomWalk::expectNumbersShownWhole}) {
+                 &RandomWalk::expectPrintsInsideTheChart, &RandomWalk::expectNumbersShownWhole,
+                 &RandomWalk::expectReadoutReadsTheAxesShown}) {
             if (!HasFatalFailure())
                 (this->*check)(action);
         }
@@ -175,6 +176,35 @@ protected:
         }
         // The next "Calcular" computes slot CurveSlot: one past the curves drawn, faults or not.
         ASSERT_EQ(s.CurveSlot, drawn) << "slots drawn after action " << action;
+    }
+
+    // The pointer readout reads the axes as printed, whatever the boxes hold since: at the plot's
+    // top-right corner the end of the time axis and the top of the scale, at its origin 0 and 0.
+    // Axes too long to invert without an overflow are left to the fault tests.
+    void expectReadoutReadsTheAxesShown(long action)
+    {
+        const DrawnChart& chart = window->drawnChart();
+        const auto number = [](std::string text) { return Val(Replace(text, ",", ".")); };
+        if (chart.timeAxisEnd.empty() || std::abs(number(chart.timeAxisEnd)) > 1e12
+            || number(chart.concAxisTop) > 1e12)
+            return;
+        const double end = number(chart.timeAxisEnd), top = number(chart.concAxisTop);
+        const auto before = messages.shown.size();
+        const double W = picture().Width(), H = picture().Height();
+        for (const auto& [x, y, t, C] : {std::tuple(W - PlotMargin, PlotMargin, end, top),
+                 std::tuple(800.0, H - 300.0, 0.0, 0.0)}) {
+            moveTo(float(x), float(y));
+            const QStringList read = QString::fromStdString(text("Label6(0)")).split(" , ");
+            ASSERT_EQ(read.size(), 2)
+                << "readout \"" << text("Label6(0)") << "\", action " << action;
+            ASSERT_NEAR(number(read[0].toStdString()), t, 0.05 + 1e-12 * std::abs(t))
+                << "time read over an axis ending at " << chart.timeAxisEnd << ", action "
+                << action;
+            ASSERT_NEAR(number(read[1].toStdString()), C, 0.05 + 1e-6 * C)
+                << "concentration read under a top of " << chart.concAxisTop << ", action "
+                << action;
+        }
+        ASSERT_EQ(messages.shown.size(), before) << "the readout faulted, action " << action;
     }
 
     // Every label that shows a number shows whole words of it, or leaves them out, but never

@@ -85,6 +85,7 @@ void DrawChartFrame(FormContext& form)
     printAt(picture, double(W - 850.0), y, "t(s)");
     printNumberAt(picture, double(W - 500.0), y, double(T), sep);
     form.drawn.timeAxisEnd = Str(double(T), sep);
+    form.drawn.axes = ChartMapping::of(s, picture);
 }
 
 void ClearPicture(FormContext& form)

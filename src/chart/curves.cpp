@@ -78,7 +78,7 @@ void PlotCurves(FormContext& form, long lastSlot)
     // cannot be shown stops the redraw with the curves before it on the chart, no curve half
     // drawn and no legend for a missing curve.
     const ChartState& s = form.state;
-    const ChartMapping map = ChartMapping::of(s, *form.picture);
+    const ChartMapping& map = form.drawn.axes.value(); // the axes just drawn
     for (long k = 0; k <= lastSlot; ++k) {
         PlannedCurve curve = planCurve(s, map, k, form.separator);
         for (const auto& [x, y] : curve.points)
@@ -94,6 +94,10 @@ void KeepToTheDrawnCurves(FormContext& form)
     const int drawn = form.drawn.curveCount();
     for (long k = drawn; k <= 2; ++k)
         HideLegend(form, k);
+    // A chart that the fault emptied is left as clearing leaves it: the next curve gets its own
+    // scale, not that of curves no longer shown.
+    if (drawn == 0 && form.state.CurveSlot > 0)
+        form.state.ConcAxisMax = 0;
     form.state.CurveSlot = static_cast<std::int16_t>(drawn);
 }
 

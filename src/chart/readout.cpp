@@ -12,7 +12,13 @@ namespace tanvera {
 void Picture2_MouseMove(FormContext& form, float X, float Y)
 {
     form.picture->showCrosshair();
-    const ChartMapping map = ChartMapping::of(form.state, *form.picture);
+    // The axes on screen, not the state: the boxes change MaxTime and ConcAxisMax before any
+    // redraw, and clearing zeroes the scale under a frame that still shows it.
+    if (!form.drawn.axes) {
+        form.Label6->clear(); // no axes, nothing to read
+        return;
+    }
+    const ChartMapping& map = *form.drawn.axes;
     double t = 0, C = 0;
     try {
         t = RoundOneDecimal(map.xToTime(X));
