@@ -61,11 +61,12 @@ TEST_F(ScreenReader, ChartDescribesItsAxesAndEveryCurveShown)
         "Curva roja: V = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- Ap.Valv = 100 (%). "
         "Curva verde: V = 5,4 (l) -- Q = 10 (l/h) -- Co = 300 (mol/m3) -- Ap.Valv = 50 (%).");
 
-    // A fault in the redraw takes the curves off the chart, and the description with them.
+    // A fault in the redraw takes the curves off the chart, and the description with them; the
+    // emptied chart's scale starts again from 0, as after clearing.
     typeInto("Text1(3)", "1e300");
     ASSERT_TRUE(OneOverflowFault(messages.shown));
     EXPECT_EQ(heard("Picture2", QAccessible::Description),
-        "Eje t (s) de 0 a 1E+300. Eje Conc. HCl (mol/m3) de 0 a 300,0. Sin curvas.");
+        "Eje t (s) de 0 a 1E+300. Eje Conc. HCl (mol/m3) de 0 a ,0. Sin curvas.");
 }
 
 TEST_F(ScreenReader, BoxesSayTheirCaptionTheirValueAndWhetherTheyAreLocked)
