@@ -108,3 +108,33 @@ qt_source() {
     [ -n "$tarball" ] || { echo "No qt6-base $version source in $work." >&2; return 1; }
     echo "$tarball"
 }
+
+# build_qt VERSION PREFIX [configure options…]: Debian's qt6-base source of that version,
+# configured with those options (CMake's after "--"), built and installed into PREFIX, which is
+# then marked complete. Configure and the build read the source in place, so it stays in the
+# cache's work folder until the install is done, and goes with the build folder after it.
+build_qt() {
+    local version=$1 prefix=$2 tarball
+    shift 2
+    local work build
+    work=$(dirname "$prefix")/work
+    build=$work/build-$(basename "$prefix")
+    stage "Qt source download"
+    tarball=$(qt_source "$version") || exit 1
+    stage "Qt configure"
+    rm -rf "$work/src" "$build"
+    mkdir -p "$work/src" "$build"
+    tar -xJf "$tarball" -C "$work/src"
+    (cd "$build" && nice -n 19 "$work/src/qtbase-everywhere-src-$version/configure" \
+        -prefix "$prefix" "$@" >configure.log 2>&1) || { tail -40 "$build/configure.log" >&2; exit 1; }
+    stage "Qt build"
+    echo "  the full log: $build/build.log"
+    if ! nice -n 19 cmake --build "$build" --parallel "$(cross_jobs)" 2>&1 \
+        | progress "$build/build.log"; then
+        tail -40 "$build/build.log" >&2
+        exit 1
+    fi
+    cmake --install "$build" >/dev/null
+    touch "$prefix/.complete"
+    rm -rf "$work/src" "$build"
+}
