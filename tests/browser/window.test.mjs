@@ -1,0 +1,225 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// TANVERA's page in a real browser, driven as a person would: Debian's Chromium through
+// Playwright, the page served from loopback. Qt draws the whole window into one canvas, so what
+// reaches the screen is read from screenshots, by colour and by change; the clipboard gives the
+// numbers as the program writes them.
+//
+//   TANVERA_WEB_DIR=build-web/TANVERA-1.00-web TANVERA_NODE_MODULES=<folder with
+//   node_modules/playwright-core> node --test tests/browser/
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import http from 'node:http';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+
+// playwright-core from npm, installed where TANVERA_NODE_MODULES says (outside the repository).
+const { chromium } = createRequire(path.join(process.env.TANVERA_NODE_MODULES || '.', 'x.js'))(
+    'playwright-core');
+
+const root = process.env.TANVERA_WEB_DIR;
+const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
+    '.wasm': 'application/wasm' };
+// The window fills a page of its own size: its places are the desktop window's, in pixels.
+const viewport = { width: 1077, height: 548 };
+const at = {
+    calcular: [116, 468], salir: [283, 467], borrar: [828, 497], volume: [347, 339],
+    feed: [159, 91], maxTime: [934, 22], chart: [850, 200],
+};
+const chart = { x: 584, y: 36, width: 488, height: 358 };
+const readout = { x: 600, y: 12, width: 170, height: 24 }; // above the chart, left of "t máximo"
+const timeScale = { x: 620, y: 378, width: 452, height: 16 };
+const centre = { x: 420, y: 200, width: 340, height: 110 }; // where a message box opens
+
+let server, browser, analyser;
+
+before(async () => {
+    assert.ok(root, 'TANVERA_WEB_DIR names the folder of the page');
+    server = http.createServer((request, response) => {
+        const name = new URL(request.url, 'http://localhost').pathname.replace(/^\/$/, '/index.html');
+        const file = path.join(root, path.normalize(decodeURIComponent(name)));
+        fs.readFile(file, (error, data) => {
+            response.writeHead(error ? 404 : 200,
+                { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
+            response.end(error ? undefined : data);
+        });
+    }).listen(0, '127.0.0.1');
+    await new Promise((resolve) => server.on('listening', resolve));
+    browser = await chromium.launch({
+        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+        // Qt's loader needs WebGL, which headless Chromium has through SwiftShader. This machine
+        // reaches no other host: Chromium's own connections stay off.
+        args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
+            '--disable-background-networking', '--disable-component-update', '--disable-sync',
+            '--no-first-run'],
+    });
+    analyser = await (await browser.newContext()).newPage();
+});
+
+after(async () => {
+    await browser?.close();
+    server?.close();
+});
+
+// Counts in a screenshot's rectangle: the curves' pure colours, and the pixels that differ
+// from another screenshot. Decoded by the browser itself, so no image library is needed.
+async function measure(shot, rect, other) {
+    return analyser.evaluate(async ({ images, rect }) => {
+        const pixels = async (base64) => {
+            const image = new Image();
+            image.src = 'data:image/png;base64,' + base64;
+            await image.decode();
+            const canvas = new OffscreenCanvas(image.width, image.height);
+            const context = canvas.getContext('2d');
+            context.drawImage(image, 0, 0);
+            return context.getImageData(rect.x, rect.y, rect.width, rect.height).data;
+        };
+        const data = await pixels(images[0]);
+        const compared = images[1] ? await pixels(images[1]) : null;
+        const counts = { red: 0, green: 0, blue: 0, dark: 0, changed: 0 };
+        for (let i = 0; i < data.length; i += 4) {
+            const [r, g, b] = [data[i], data[i + 1], data[i + 2]];
+            if (r > 200 && g < 60 && b < 60) counts.red++;
+            if (g > 200 && r < 60 && b < 60) counts.green++;
+            if (b > 200 && r < 60 && g < 60) counts.blue++;
+            if (r + g + b < 250) counts.dark++;
+            if (compared && Math.abs(r - compared[i]) + Math.abs(g - compared[i + 1])
+                + Math.abs(b - compared[i + 2]) > 60)
+                counts.changed++;
+        }
+        return counts;
+    }, { images: [shot.toString('base64'), other?.toString('base64')], rect });
+}
+
+// Screenshots until the rectangle's counts satisfy the test, or the time is up.
+async function until(page, rect, holds, what, seconds = 20) {
+    const end = Date.now() + seconds * 1000;
+    let counts;
+    do {
+        counts = await measure(await page.screenshot(), rect);
+        if (holds(counts))
+            return counts;
+        await page.waitForTimeout(100);
+    } while (Date.now() < end);
+    assert.fail(`${what}: ${JSON.stringify(counts)}`);
+}
+
+async function open(locale) {
+    const context = await browser.newContext({ locale, viewport });
+    await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+    const page = await context.newPage();
+    await page.goto(`http://127.0.0.1:${server.address().port}/`);
+    // The first paint: the chart's axes and scale, in a canvas that has taken the loading
+    // line's place.
+    await page.locator('#qtcanvas').waitFor({ state: 'visible', timeout: 120000 });
+    await until(page, chart, (c) => c.dark > 400, 'the chart frame is painted', 120);
+    return page;
+}
+
+async function click(page, [x, y], options) {
+    await page.mouse.click(x, y, options);
+    await page.waitForTimeout(150);
+}
+
+async function typeInto(page, place, text) {
+    await click(page, place);
+    await page.keyboard.press('Control+A');
+    await page.keyboard.type(text, { delay: 20 });
+    await page.waitForTimeout(150);
+}
+
+// "Copiar datos" from the chart's menu, read back from the browser's clipboard.
+async function copiedData(page) {
+    await page.evaluate(() => navigator.clipboard.writeText(''));
+    await click(page, at.chart, { button: 'right' });
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('Enter');
+    for (let i = 0; i < 50; i++) {
+        const text = await page.evaluate(() => navigator.clipboard.readText());
+        if (text)
+            return text.split('\n');
+        await page.waitForTimeout(100);
+    }
+    assert.fail('"Copiar datos" put nothing on the clipboard');
+}
+
+test('the window in Spanish: curves, messages, readout, rescale, clearing, copy and exit',
+    async () => {
+        const page = await open('es-ES');
+        const empty = await measure(await page.screenshot(), chart);
+        assert.equal(empty.red + empty.green + empty.blue, 0, 'no curve before "Calcular"');
+
+        await click(page, at.calcular);
+        await until(page, chart, (c) => c.red > 200, 'the red curve after "Calcular"');
+        await typeInto(page, at.feed, '20');
+        await click(page, at.calcular);
+        const two = await until(page, chart, (c) => c.green > 200 && c.red > 200,
+            'a green curve beside the red one');
+
+        // The pointer readout appears above the chart.
+        assert.ok((await measure(await page.screenshot(), readout)).dark < 5, 'no readout yet');
+        await page.mouse.move(...at.chart);
+        await until(page, readout, (c) => c.dark > 20, 'the pointer readout');
+
+        // A new maximum time redraws both curves and the scale at once.
+        const before = await page.screenshot();
+        await typeInto(page, at.maxTime, '5000');
+        const after = await page.screenshot();
+        assert.ok((await measure(after, timeScale, before)).changed > 50, 'the time scale redrawn');
+        const rescaled = await measure(after, chart, before);
+        assert.ok(rescaled.changed > 200 && rescaled.red > 200 && rescaled.green > 200,
+            `both curves redrawn: ${JSON.stringify(rescaled)}, before ${JSON.stringify(two)}`);
+        await typeInto(page, at.maxTime, '20000');
+
+        // "Copiar datos": the curves as the program writes them, with decimal commas.
+        const rows = await copiedData(page);
+        assert.equal(rows[0], 't (s)\tV = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- '
+            + 'Ap.Valv = 100 (%)\tV = 5,4 (l) -- Q = 20 (l/h) -- Co = 250 (mol/m3) -- '
+            + 'Ap.Valv = 100 (%)');
+        assert.equal(rows[1], '0\t250\t250');
+        assert.equal(rows.filter((row) => row).length, 5002, 'a row for each of 5001 points');
+
+        // "Borrar Gráfica" empties the chart.
+        await click(page, at.borrar);
+        await until(page, chart, (c) => c.red + c.green === 0, 'no curve after "Borrar Gráfica"');
+
+        // A rejected "Calcular" shows its message and waits until it is closed; the window goes on.
+        await typeInto(page, at.volume, '0');
+        const calm = await page.screenshot();
+        await click(page, at.calcular);
+        await page.waitForTimeout(1500); // the box paints, and must still stand after a while
+        const waiting = await measure(await page.screenshot(), centre, calm);
+        assert.ok(waiting.changed > 1000, `the message box stands open: ${JSON.stringify(waiting)}`);
+        await page.keyboard.press('Enter');
+        await page.waitForTimeout(500);
+        const closed = await measure(await page.screenshot(), centre, calm);
+        assert.ok(closed.changed < 50, `the box closes with its button: ${JSON.stringify(closed)}`);
+        await typeInto(page, at.volume, '5.4');
+        await click(page, at.calcular);
+        await until(page, chart, (c) => c.red > 200, 'the next "Calcular" after the message');
+
+        // "Salir": a page cannot close its tab; it says the program has closed.
+        await click(page, at.salir);
+        await page.getByText('TANVERA se ha cerrado.').waitFor({ timeout: 10000 });
+        assert.equal(await page.locator('#qtcanvas').isVisible(), false);
+        await page.context().close();
+    });
+
+test('the decimal separator follows the browser language', async () => {
+    const spanish = await open('es-ES');
+    const english = await open('en-US');
+    // "10,00" and "10.00" differ only where a comma's tail stands below the line.
+    const outflow = { x: 506, y: 258, width: 60, height: 25 };
+    const boxes = await measure(await spanish.screenshot(), outflow, await english.screenshot());
+    assert.ok(boxes.changed >= 2, `the outflow box reads differently: ${JSON.stringify(boxes)}`);
+    await click(english, at.calcular);
+    await until(english, chart, (c) => c.red > 200, 'the red curve');
+    const rows = await copiedData(english);
+    assert.match(rows[0], /^t \(s\)\tV = 5\.4 \(l\) -- Q = 10 \(l\/h\)/);
+    assert.match(rows[2], /^4\t249\.\d+$/);
+    await spanish.context().close();
+    await english.context().close();
+});
