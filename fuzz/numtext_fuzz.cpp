@@ -5,8 +5,10 @@
 // decimal-comma rule and the number-to-text conversions. A broken property names itself on
 // stderr and aborts, so that libFuzzer keeps the input as a crash file.
 #include "runtime/fault.h"
+#include "runtime/number_conversions.h"
 #include "runtime/numtext.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -48,6 +50,32 @@ std::string withoutBlanks(const std::string& text)
             kept += c;
     }
     return kept;
+}
+
+// The browser's build converts with the C library's form; where <charconv> is there too, both
+// must give the same bits.
+void checkForms(const std::string& text, double value)
+{
+#if TANVERA_HAS_CHARCONV_FORM
+    namespace forms = conversions;
+    // The input's digits and its first point: a number of any length and magnitude.
+    std::string digits;
+    for (char c : text) {
+        if ((c >= '0' && c <= '9') || (c == '.' && digits.find('.') == std::string::npos))
+            digits += c;
+    }
+    if (digits.find_first_of("0123456789") != std::string::npos)
+        require(std::bit_cast<std::uint64_t>(forms::clib::parse(digits))
+                == std::bit_cast<std::uint64_t>(forms::standard::parse(digits)),
+            "the C library reads as <charconv>");
+    require(forms::clib::general(value, 15) == forms::standard::general(value, 15)
+            && forms::clib::general(float(value), 7) == forms::standard::general(float(value), 7)
+            && forms::clib::fixed(value, 2) == forms::standard::fixed(value, 2),
+        "the C library writes as <charconv>");
+#else
+    (void)text;
+    (void)value;
+#endif
 }
 
 void checkWritten(double value)
@@ -104,8 +132,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(normalised.find(',') == std::string::npos, "the comma rule leaves no comma");
     require(normalised.size() == text.size(), "the comma rule keeps the length");
     require(Replace(normalised, ",", ".") == normalised, "the comma rule is done once for all");
-    if (const auto normalisedValue = read(normalised))
+    if (const auto normalisedValue = read(normalised)) {
         checkWritten(*normalisedValue);
+        checkForms(text, *normalisedValue);
+    }
 
     checkSingle(data, size);
     return 0;

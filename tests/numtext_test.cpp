@@ -2,9 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "fault_of.h"
+#include "runtime/number_conversions.h"
 #include "runtime/numtext.h"
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace tanvera;
 
@@ -47,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, ValReads,
         ValRow {"tinyHugeExponent", "1e-99999999999999999999", 0},
         ValRow {"smallestDenormal", "5e-324", 4.9406564584124654e-324},
         ValRow {"roundsUpToSmallestDenormal", "3e-324", 4.9406564584124654e-324},
+        ValRow {"denormal", "1e-310", 1e-310},
+        ValRow {"negativeDenormal", "-4e-324", -4.9406564584124654e-324},
         ValRow {"nearestDouble", "0.1000000000000000055511151231257827", 0.1},
         ValRow {"nonLatinEnds",
             "5\xC2\xB7"
@@ -127,6 +135,45 @@ INSTANTIATE_TEST_SUITE_P(Conversions, NumberText,
     [](const auto& info) { return std::string(info.param.name); });
 
 #undef ROW
+
+#if TANVERA_HAS_CHARCONV_FORM
+// The browser's build converts with the C library's form: where <charconv> is there too, the two
+// must agree to the last bit, on edge cases and on a random sample of every magnitude.
+TEST(NumberConversions, CLibraryFormMatchesCharconv)
+{
+    using namespace conversions;
+    std::vector<std::string> texts = {"1e-310", "4e-324", "2e-324", "2.4703282292062328e-324",
+        "1.7976931348623158e308", "1.7976931348623159e308", "1e309", "0e99999", "1e-99999999999",
+        "2.2250738585072011e-308", "0." + std::string(330, '0') + "1", "1" + std::string(308, '0'),
+        "9007199254740993", "0.1000000000000000055511151231257827"};
+    std::vector<double> values = {0.125, 0.375, 2.5, 1234567.5, 123456789012345.5, 5e-324,
+        1.7976931348623157e308, 2.2250738585072014e-308, 1e-45, 0.05, 0.005, 0.00005};
+    std::mt19937_64 random(21);
+    for (int i = 0; i < 20000; ++i) {
+        // Any finite bits; and binary fractions that end on a 5, ties of the fixed formats.
+        const double any = std::bit_cast<double>(random() & 0x7FEFFFFFFFFFFFFFull);
+        const double tie = std::ldexp(double(random() % 100000000), -int(i % 13));
+        values.push_back(i % 2 ? any : i % 4 ? tie : -tie);
+        char text[40];
+        std::snprintf(text, sizeof text, "%.*e", int(random() % 20), any);
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(clib::parse(text)),
+            std::bit_cast<std::uint64_t>(standard::parse(text)))
+            << text;
+    }
+    for (const double value : values) {
+        const float single = float(value);
+        if (std::isfinite(single)) {
+            EXPECT_EQ(clib::general(single, 7), standard::general(single, 7)) << value;
+        }
+        EXPECT_EQ(clib::general(value, 15), standard::general(value, 15)) << value;
+        for (int decimals : {1, 2, 4})
+            EXPECT_EQ(clib::fixed(value, decimals), standard::fixed(value, decimals)) << value;
+    }
+}
+#endif
 
 TEST(RoundOneDecimal, HalvesGoToEven)
 {

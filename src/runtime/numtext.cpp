@@ -4,9 +4,8 @@
 #include "numtext.h"
 
 #include "checked.h"
+#include "number_conversions.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace tanvera {
@@ -97,48 +96,14 @@ std::size_t decimalPrefix(const std::string& s)
     return pos;
 }
 
-// Where the leading digit of a decimal number stands, as a power of ten: about 309 and beyond
-// means too large for a Double, about -324 and below too small. Only the sign matters here.
-long long decimalMagnitude(std::string_view number)
-{
-    long long magnitude = 0; // counts down through leading zeros after the point, then up
-    bool significant = false, afterPoint = false;
-    std::size_t pos = 0;
-    for (; pos < number.size() && (isDigit(number[pos]) || number[pos] == '.'); ++pos) {
-        if (number[pos] == '.') {
-            afterPoint = true;
-        } else if (!significant) {
-            significant = number[pos] != '0';
-            if (afterPoint)
-                --magnitude;
-        } else if (!afterPoint) {
-            ++magnitude;
-        }
-    }
-    long long exponent = 0;
-    if (pos < number.size()) { // the exponent, saturated far beyond any Double
-        const bool negative = number[++pos] == '-';
-        if (number[pos] == '-' || number[pos] == '+')
-            ++pos;
-        for (; pos < number.size(); ++pos)
-            exponent = std::min(exponent * 10 + (number[pos] - '0'), 1000000000LL);
-        if (negative)
-            exponent = -exponent;
-    }
-    return magnitude + exponent;
-}
-
-// The number in the "C" form whatever the locale says, rounded to the nearest Double. Beyond
-// the Double range it is an infinity (the caller's overflow) or, when too small, a zero.
+// The number read with a point before its decimals, rounded to the nearest Double. Beyond the
+// Double range it is an infinity (the caller's overflow) or, when too small, a zero.
 double parseDecimal(std::string_view number)
 {
     const bool negative = number[0] == '-';
     if (number[0] == '-' || number[0] == '+')
         number.remove_prefix(1);
-    double value = 0;
-    if (std::from_chars(number.data(), number.data() + number.size(), value).ec
-        == std::errc::result_out_of_range)
-        value = decimalMagnitude(number) > 0 ? HUGE_VAL : 0.0;
+    const double value = conversions::chosen::parse(number);
     return negative ? -value : value;
 }
 
@@ -157,10 +122,7 @@ template <typename T> std::string general(T value, int digits, char separator)
 {
     if (value == 0)
         return "0"; // also for a negative zero
-    char buffer[64];
-    const auto result
-        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
-    return withSeparator(std::string(buffer, result.ptr), separator);
+    return withSeparator(conversions::chosen::general(value, digits), separator);
 }
 
 bool allZeroDigits(const std::string& text)
@@ -223,10 +185,7 @@ std::string Format(double value, Pattern pattern, char separator)
     const int decimals = pattern == Pattern::FourDecimals ? 4
         : pattern == Pattern::TwoDecimals                 ? 2
                                                           : 1;
-    std::string buffer(32 + 310, '\0');
-    const auto result = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
-    std::string text(buffer.data(), result.ptr);
+    std::string text = conversions::chosen::fixed(value, decimals);
     // A value that rounds to zero shows no sign.
     if (text[0] == '-' && allZeroDigits(text))
         text.erase(0, 1);
