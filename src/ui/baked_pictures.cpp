@@ -6,19 +6,24 @@
 // The pictures written by bake_picture (tools/), taken into the program as they are: copying them
 // costs the start-up next to nothing, where drawing them from their SVGs cost a large share of it
 // (DESIGN.md, start-up). Each file is in the build's baked/ directory, named
-// after its picture and size, and CMakeLists.txt draws the same list. ELF and PE/COFF name the
-// read-only section differently, and COFF has no .previous: top-level assembly comes before any
-// function there, so the code section is the one to go back to.
+// after its picture and size, and CMakeLists.txt draws the same list. ELF, PE/COFF and
+// WebAssembly name the read-only section differently (WebAssembly wants one section for each
+// symbol, with its flags written out), and only ELF has .previous: top-level assembly comes before
+// any function in COFF and WebAssembly, so the code section is the one to go back to there.
 #if defined(_WIN32)
-#define TANVERA_READ_ONLY_SECTION ".section .rdata,\"dr\"\n"
+#define TANVERA_READ_ONLY_SECTION(symbol) ".section .rdata,\"dr\"\n"
+#define TANVERA_PREVIOUS_SECTION ".text\n"
+#elif defined(__wasm__)
+#define TANVERA_READ_ONLY_SECTION(symbol) ".section .rodata." #symbol ",\"\",@\n"
 #define TANVERA_PREVIOUS_SECTION ".text\n"
 #else
-#define TANVERA_READ_ONLY_SECTION ".section .rodata\n"
+#define TANVERA_READ_ONLY_SECTION(symbol) ".section .rodata\n"
 #define TANVERA_PREVIOUS_SECTION ".previous\n"
 #endif
 #define TANVERA_BAKED(symbol, name)                                                                \
-    __asm__(TANVERA_READ_ONLY_SECTION ".balign 16\n" #symbol ":\n.incbin \"" TANVERA_BAKED_DIR     \
-                                      "/" name "\"\n" #symbol "_end:\n" TANVERA_PREVIOUS_SECTION); \
+    __asm__(TANVERA_READ_ONLY_SECTION(symbol) ".balign 16\n" #symbol                               \
+                                              ":\n.incbin \"" TANVERA_BAKED_DIR "/" name           \
+                                              "\"\n" #symbol "_end:\n" TANVERA_PREVIOUS_SECTION);  \
     extern "C" const unsigned char symbol[], symbol##_end[];
 
 TANVERA_BAKED(tanvera_baked_diagram, TANVERA_DIAGRAM_FILE) // raw on Linux, PNG on Windows
