@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QStyleOptionFrame>
@@ -240,7 +241,7 @@ protected:
             return;
         m_copied = key;
         QAction* copyData = nullptr;
-        for (QAction* entry : picture().actions())
+        for (QAction* entry : picture().findChild<QMenu*>()->actions())
             copyData = entry->text() == QStringLiteral("Copiar datos") ? entry : copyData;
         ASSERT_NE(copyData, nullptr);
         const bool anyDrawn = m_drawn[0] || m_drawn[1] || m_drawn[2];

@@ -12,6 +12,7 @@
 #include "chart/curves.h"
 #include "chart/readout.h"
 #include "chart/twips.h"
+#include "clipboard.h"
 #include "inputs/max_time.h"
 #include "inputs/parameters.h"
 #include "inputs/time_query.h"
@@ -22,9 +23,8 @@
 #include "window_palette.h"
 #include "window_pictures.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QIcon>
+#include <QMenu>
 #include <QPushButton>
 #include <algorithm>
 #include <limits>
@@ -219,18 +219,19 @@ void Form1::wireEvents()
 
 void Form1::buildChartMenu()
 {
-    auto* copyChart = new QAction(QStringLiteral("Copiar gráfica"), m_form.picture);
-    m_copyData = new QAction(QStringLiteral("Copiar datos"), m_form.picture);
+    // Shown with popup(), which returns at once: a menu of its own event loop would stand in the
+    // way of a message box's, and a browser's page runs only one at a time.
+    auto* menu = new QMenu(m_form.picture);
+    QAction* copyChart = menu->addAction(QStringLiteral("Copiar gráfica"));
+    m_copyData = menu->addAction(QStringLiteral("Copiar datos"));
     m_copyData->setEnabled(false);
-    m_form.picture->addAction(copyChart);
-    m_form.picture->addAction(m_copyData);
-    m_form.picture->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_form.picture->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_form.picture, &QWidget::customContextMenuRequested, menu,
+        [this, menu](QPoint at) { menu->popup(m_form.picture->mapToGlobal(at)); });
     connect(copyChart, &QAction::triggered, this,
-        [this] { QGuiApplication::clipboard()->setPixmap(ChartWithLegend(m_form)); });
-    connect(m_copyData, &QAction::triggered, this, [this] {
-        QGuiApplication::clipboard()->setText(
-            qText(CurvesAsTabSeparated(m_form.drawn, m_form.separator)));
-    });
+        [this] { copyPicture(ChartWithLegend(m_form), this); });
+    connect(m_copyData, &QAction::triggered, this,
+        [this] { copyText(qText(CurvesAsTabSeparated(m_form.drawn, m_form.separator)), this); });
 }
 
 void Form1::afterEvent()

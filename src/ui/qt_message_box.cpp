@@ -6,17 +6,25 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <memory>
 
 namespace tanvera {
 
+QMessageBox* newMessageBox(const QString& text, QWidget* parent)
+{
+    auto* box = new QMessageBox(parent);
+    box->setWindowTitle(QStringLiteral("TANVERA"));
+    box->setIcon(QMessageBox::NoIcon);
+    box->setText(text);
+    box->setDefaultButton(box->addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
+    return box;
+}
+
 void QtMessageBox::show(const std::string& text)
 {
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(QStringLiteral("TANVERA"));
-    box.setIcon(QMessageBox::NoIcon);
-    box.setText(QString::fromStdString(text));
-    box.setDefaultButton(box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole));
-    box.exec();
+    const std::unique_ptr<QMessageBox> box(
+        newMessageBox(QString::fromStdString(text), QApplication::activeWindow()));
+    box->exec();
 }
 
 } // namespace tanvera

@@ -6,7 +6,14 @@
 
 #include "runtime/message_box.h"
 
+class QMessageBox;
+class QString;
+class QWidget;
+
 namespace tanvera {
+
+// A message box of that look, not yet shown.
+QMessageBox* newMessageBox(const QString& text, QWidget* parent);
 
 class QtMessageBox : public MessageBox
 {
