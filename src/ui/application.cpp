@@ -11,6 +11,11 @@
 #include <QLocale>
 #include <QTranslator>
 #include <clocale>
+#if defined(Q_OS_WASM)
+#include "web_page.h"
+
+#include <QFontDatabase>
+#endif
 
 namespace tanvera {
 
@@ -23,14 +28,16 @@ QFont interfaceFont(const FontSpec& wanted)
         font.setFamilies({QStringLiteral("Arial")});
     else
         font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")});
-    // Windows' default full hinting rounds every advance to whole pixels, which pushes captions
-    // past their labels; hinting only vertically keeps the widths the layout was made for, as
-    // the slight hinting of Linux does.
-    font.setHintingPreference(QFont::PreferVerticalHinting);
 #else
     // Liberation Sans has the metrics of Arial, and sets the narrow captions as intended.
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
         QStringLiteral("DejaVu Sans")});
+#endif
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
+    // The default full hinting of Windows, and of Qt's own FreeType in a browser, rounds every
+    // advance to whole pixels, which pushes captions past their labels; hinting only vertically
+    // keeps the widths the layout was made for, as the slight hinting of Linux does.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
 #endif
     font.setPixelSize(static_cast<int>(std::lround(pointsToPixels(wanted.points))));
     // Every text is Latin with precomposed accents: glyphs straight from the character map draw
@@ -54,6 +61,10 @@ char setUpApplication(QApplication& app)
     QApplication::setStyle(QStringLiteral("Fusion"));
 #endif
 
+#if defined(Q_OS_WASM)
+    // Qt in a browser carries only DejaVu; the layout's face comes with the program.
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+#endif
     // The window's font for the whole program: message boxes match the window, and no text is
     // ever set in a second face (a new text box lays out its empty text in the application's
     // font before it takes its own, which would load a whole face for nothing).
@@ -69,8 +80,12 @@ char setUpApplication(QApplication& app)
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 
+#if defined(Q_OS_WASM)
+    return web::browserDecimalSeparator();
+#else
     const QString point = QLocale::system().decimalPoint();
     return point == QStringLiteral(",") ? ',' : '.';
+#endif
 }
 
 } // namespace tanvera

@@ -6,6 +6,9 @@
 #include "qt_message_box.h"
 
 #include <QApplication>
+#if defined(Q_OS_WASM)
+#include "web_page.h"
+#endif
 
 int main(int argc, char* argv[])
 {
@@ -13,6 +16,10 @@ int main(int argc, char* argv[])
     const char separator = tanvera::setUpApplication(app);
     tanvera::QtMessageBox messages;
     tanvera::Form1 window(separator, messages);
+#if defined(Q_OS_WASM)
+    tanvera::web::showInPage(window);
+#else
     window.show();
+#endif
     return app.exec();
 }
