@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 TANVERA developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and the packages: the Debian package on Linux; on Windows the version resource
-# and icon of TANVERA.exe, and the download zip.
+# and icon of TANVERA.exe, and the download zip; for a browser the page and its zip.
 # Included from the top-level CMakeLists.txt once the tanvera target exists.
 
 include(GNUInstallDirs)
@@ -12,6 +12,10 @@ set(TANVERA_METAINFO_ID "io.github.tanvera.TANVERA")
 
 if(WIN32)
     include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)
+    return()
+endif()
+if(EMSCRIPTEN)
+    include(${CMAKE_CURRENT_LIST_DIR}/Web.cmake)
     return()
 endif()
 

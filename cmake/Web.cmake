@@ -1,0 +1,71 @@
+# SPDX-FileCopyrightText: 2026 TANVERA developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# TANVERA in a browser's page: the program built for WebAssembly with the face its layout is made
+# for and Qt's Spanish texts, the page index.html with Qt's loader, and the zip a teacher puts
+# online. Included from Install.cmake.
+
+# Qt's libraries are built without C++ exceptions, and the link options they pass on switch their
+# catching off; the program's run-time faults are exceptions it catches, so catching stays on.
+# The link optimises for size even more than Qt asks (-Oz for -Os): the page is a download.
+get_target_property(TANVERA_QT_LINK_OPTIONS Qt6::Platform INTERFACE_LINK_OPTIONS)
+list(TRANSFORM TANVERA_QT_LINK_OPTIONS REPLACE "DISABLE_EXCEPTION_CATCHING=1"
+    "DISABLE_EXCEPTION_CATCHING=0")
+list(TRANSFORM TANVERA_QT_LINK_OPTIONS REPLACE "^-Os$" "-Oz")
+set_target_properties(Qt6::Platform PROPERTIES INTERFACE_LINK_OPTIONS "${TANVERA_QT_LINK_OPTIONS}")
+
+target_sources(tanvera_ui PRIVATE ${PROJECT_SOURCE_DIR}/src/ui/web_page.cpp)
+
+# Qt's image-format plugins would only add to the download: PNG is built into Qt, and nothing
+# else is read.
+qt_import_plugins(tanvera EXCLUDE_BY_TYPE imageformats)
+
+# A browser has no fonts for the page's program. Qt brings DejaVu and Vera, wider than the layout's
+# Liberation Sans, the only face the window uses: that is built in (unchanged, as its licence
+# asks) and Qt's are left out, 0.6 MB of the download.
+set_target_properties(Qt6::QWasmIntegrationPlugin_resources_1 PROPERTIES IMPORTED_OBJECTS_RELEASE "")
+find_file(TANVERA_LIBERATION_SANS LiberationSans-Regular.ttf
+    PATHS /usr/share/fonts/truetype/liberation2 NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+get_filename_component(TANVERA_FONT_DIR ${TANVERA_LIBERATION_SANS} DIRECTORY)
+qt_add_resources(tanvera tanvera_fonts PREFIX /fonts BASE ${TANVERA_FONT_DIR}
+    FILES ${TANVERA_LIBERATION_SANS})
+
+# Qt's own Spanish texts, built in: nothing is installed beside the page.
+find_file(TANVERA_QT_SPANISH qtbase_es.qm PATHS /usr/share/qt6/translations
+    NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+get_filename_component(TANVERA_QT_TRANSLATIONS ${TANVERA_QT_SPANISH} DIRECTORY)
+qt_add_resources(tanvera tanvera_translations PREFIX /translations
+    BASE ${TANVERA_QT_TRANSLATIONS} FILES ${TANVERA_QT_SPANISH})
+
+# The page's icon, drawn by the host's bake_picture like the window's pictures.
+set(TANVERA_FAVICON ${TANVERA_BAKED_DIR}/tanvera-32x32.png)
+add_custom_command(OUTPUT ${TANVERA_FAVICON}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TANVERA_BAKED_DIR}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${TANVERA_BAKE_PICTURE}
+        ${PROJECT_SOURCE_DIR}/src/ui/assets/tanvera.svg ${TANVERA_FAVICON} 32 32
+    DEPENDS ${TANVERA_BAKE_DEPENDS} ${PROJECT_SOURCE_DIR}/src/ui/assets/tanvera.svg
+    VERBATIM)
+
+# What goes online, in one folder that is also the zip's content: the page, Qt's loader, the
+# program, its licences and a note in Spanish.
+set(TANVERA_WEB_NAME "TANVERA-${TANVERA_VERSION_TEXT}-web")
+set(TANVERA_WEB_DIR ${PROJECT_BINARY_DIR}/${TANVERA_WEB_NAME})
+set(TANVERA_WEB_FILES index.html tanvera.js tanvera.wasm qtloader.js LICENSE LEEME.txt copyright)
+set(TANVERA_WEB_ZIP ${PROJECT_BINARY_DIR}/${TANVERA_WEB_NAME}.zip)
+file(MAKE_DIRECTORY ${TANVERA_WEB_DIR})
+add_custom_command(OUTPUT ${TANVERA_WEB_ZIP}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:tanvera>/tanvera.js
+        $<TARGET_FILE_DIR:tanvera>/tanvera.wasm $<TARGET_FILE_DIR:tanvera>/qtloader.js
+        ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/packaging/web/LEEME.txt
+        ${PROJECT_SOURCE_DIR}/packaging/copyright ${TANVERA_WEB_DIR}
+    # The page knows the program's size, to show how much of it has arrived.
+    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${PROJECT_SOURCE_DIR}/packaging/web/index.html.in
+        -DICON=${TANVERA_FAVICON} -DPROGRAM=${TANVERA_WEB_DIR}/tanvera.wasm
+        -DOUTPUT=${TANVERA_WEB_DIR}/index.html -P ${PROJECT_SOURCE_DIR}/cmake/WebPage.cmake
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${TANVERA_WEB_ZIP}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${TANVERA_WEB_ZIP} --format=zip ${TANVERA_WEB_FILES}
+    WORKING_DIRECTORY ${TANVERA_WEB_DIR}
+    DEPENDS tanvera ${TANVERA_FAVICON} ${PROJECT_SOURCE_DIR}/packaging/web/index.html.in
+        ${PROJECT_SOURCE_DIR}/packaging/web/LEEME.txt ${PROJECT_SOURCE_DIR}/packaging/copyright
+        ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/cmake/WebPage.cmake
+    VERBATIM)
+add_custom_target(web_zip ALL DEPENDS ${TANVERA_WEB_ZIP})
