@@ -227,4 +227,11 @@ void Picture2::mouseMoveEvent(QMouseEvent* event)
     emit mouseMoved(static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
+// The chart takes its presses. Qt in a browser closes every menu after a press that nothing took,
+// and so would close the chart's menu as soon as the right button opened it.
+void Picture2::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
 } // namespace tanvera

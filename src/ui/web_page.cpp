@@ -3,7 +3,6 @@
 
 #include "web_page.h"
 
-#include <QDebug>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
@@ -32,17 +31,21 @@ char browserDecimalSeparator()
 
 void showInPage(QWidget& window)
 {
-    window.setWindowFlag(Qt::FramelessWindowHint);
-    window.show();
+    // Customised, without a title: Qt's own window frame in the page would keep room for one.
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::FramelessWindowHint);
+    // show() would make it fill the page, as Qt in a browser shows every main window.
+    window.showNormal();
     // On a page smaller than the window its top left corner stays in sight.
     const auto centre = [&window] {
         const QRect page = window.screen()->availableGeometry();
-        qWarning() << "DEBUG centre" << page << window.geometry() << window.screen()->geometry();
         window.move(page.left() + std::max(0, (page.width() - window.width()) / 2),
             page.top() + std::max(0, (page.height() - window.height()) / 2));
     };
     centre();
     QObject::connect(window.screen(), &QScreen::geometryChanged, &window, centre);
+    // The page holds the program until it is left or reloaded, so nothing is to be ended; and
+    // ending Qt's event loop in a page ends in a fault of Qt 6.4 (memory access out of bounds).
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [] { tanvera_tell_page_closed(); });
 }
 
