@@ -4,7 +4,9 @@
 // Linked into a program beside its own main(): once the program's first window has been painted,
 // children included, it prints the seconds since TANVERA_PROBE_STARTED_AT (the parent's monotonic
 // clock when it started the process; main() when unset) and the resident memory in KiB, and ends
-// the process at once. The program itself runs unchanged up to that point.
+// the process at once. The program itself runs unchanged up to that point. In a browser the
+// seconds count from the page's start (its time origin), the memory is the program's WebAssembly
+// memory, and the page stays, for the one who measures to close.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -14,9 +16,28 @@
 #include <ctime>
 #include <fstream>
 #include <string>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#include <emscripten/heap.h>
+#endif
 
 namespace {
 
+#ifdef __EMSCRIPTEN__
+const double startedAt = 0;
+
+double monotonicSeconds()
+{
+    return emscripten_get_now() * 1e-3;
+}
+
+long residentKiB()
+{
+    return static_cast<long>(emscripten_get_heap_size() / 1024);
+}
+
+void end() { }
+#else
 double monotonicSeconds()
 {
     timespec now {};
@@ -30,6 +51,11 @@ const double startedAt = [] {
     return given ? std::strtod(given, nullptr) : monotonicSeconds();
 }();
 
+void end()
+{
+    std::_Exit(0); // the tear-down is not part of start-up
+}
+
 long residentKiB()
 {
     std::ifstream status("/proc/self/status");
@@ -39,6 +65,7 @@ long residentKiB()
     }
     return -1;
 }
+#endif
 
 class FirstPaintWatcher : public QObject
 {
@@ -60,7 +87,7 @@ private:
     {
         std::printf("%.6f %ld\n", monotonicSeconds() - startedAt, residentKiB());
         std::fflush(stdout);
-        std::_Exit(0); // the tear-down is not part of start-up
+        end();
     }
     bool m_seen = false;
 };

@@ -15,10 +15,6 @@ set_target_properties(Qt6::Platform PROPERTIES INTERFACE_LINK_OPTIONS "${TANVERA
 
 target_sources(tanvera_ui PRIVATE ${PROJECT_SOURCE_DIR}/src/ui/web_page.cpp)
 
-# Qt's image-format plugins would only add to the download: PNG is built into Qt, and nothing
-# else is read.
-qt_import_plugins(tanvera EXCLUDE_BY_TYPE imageformats)
-
 # A browser has no fonts for the page's program. Qt brings DejaVu and Vera, wider than the layout's
 # Liberation Sans, the only face the window uses: that is built in (unchanged, as its licence
 # asks) and Qt's are left out, 0.6 MB of the download.
@@ -26,15 +22,25 @@ set_target_properties(Qt6::QWasmIntegrationPlugin_resources_1 PROPERTIES IMPORTE
 find_file(TANVERA_LIBERATION_SANS LiberationSans-Regular.ttf
     PATHS /usr/share/fonts/truetype/liberation2 NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 get_filename_component(TANVERA_FONT_DIR ${TANVERA_LIBERATION_SANS} DIRECTORY)
-qt_add_resources(tanvera tanvera_fonts PREFIX /fonts BASE ${TANVERA_FONT_DIR}
-    FILES ${TANVERA_LIBERATION_SANS})
-
-# Qt's own Spanish texts, built in: nothing is installed beside the page.
 find_file(TANVERA_QT_SPANISH qtbase_es.qm PATHS /usr/share/qt6/translations
     NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 get_filename_component(TANVERA_QT_TRANSLATIONS ${TANVERA_QT_SPANISH} DIRECTORY)
-qt_add_resources(tanvera tanvera_translations PREFIX /translations
-    BASE ${TANVERA_QT_TRANSLATIONS} FILES ${TANVERA_QT_SPANISH})
+
+# tanvera_web_window(target [SPANISH]): a Qt window for the page as the program is built: the face
+# built in, and Qt's image-format plugins left out, since PNG is built into Qt and nothing else is
+# read; with SPANISH, Qt's own Spanish texts built in too, so that nothing is installed beside the
+# page. The start-up benchmark's bare window is built the same way.
+function(tanvera_web_window target)
+    cmake_parse_arguments(PARSE_ARGV 1 arg SPANISH "" "")
+    qt_import_plugins(${target} EXCLUDE_BY_TYPE imageformats)
+    qt_add_resources(${target} ${target}_fonts PREFIX /fonts BASE ${TANVERA_FONT_DIR}
+        FILES ${TANVERA_LIBERATION_SANS})
+    if(arg_SPANISH)
+        qt_add_resources(${target} ${target}_translations PREFIX /translations
+            BASE ${TANVERA_QT_TRANSLATIONS} FILES ${TANVERA_QT_SPANISH})
+    endif()
+endfunction()
+tanvera_web_window(tanvera SPANISH)
 
 # The page's icon, drawn by the host's bake_picture like the window's pictures.
 set(TANVERA_FAVICON ${TANVERA_BAKED_DIR}/tanvera-32x32.png)

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What the cross builds (scripts/windows, scripts/web) share: the cache outside the repository,
 # the number of build jobs, the timing of stages, the progress of a long ninja build and Debian's
-# own source of Qt.
+# own sources of Qt and Google Benchmark.
 
 # cross_cache NAME: the cache folder of one cross build, TANVERA_<NAME>_CACHE if set (qt-source
 # reads TANVERA_QT_SOURCE_CACHE), by default
@@ -84,13 +84,14 @@ debian_mirror() {
         { uri = "" }'
 }
 
-# qt_source VERSION: prints the path of Debian's qt6-base source tarball of that version,
-# downloaded once into a cache of its own (cross_cache qt-source) that both cross builds read.
-qt_source() {
-    local version=$1 work tarball
+# debian_source PACKAGE VERSION: prints the path of the upstream source tarball of that Debian
+# source package and version, downloaded once into a cache of its own (cross_cache
+# qt-source, shared by both cross builds).
+debian_source() {
+    local package=$1 version=$2 work tarball
     work=$(cross_cache qt-source)
     mkdir -p "$work"
-    tarball=$(ls "$work"/qt6-base_"$version"*.orig.tar.xz 2>/dev/null | head -1 || true)
+    tarball=$(ls "$work"/"${package}_$version"*.orig.tar.* 2>/dev/null | head -1 || true)
     if [ -z "$tarball" ]; then
         # apt-get source needs a deb-src entry; it and its lists are kept to this download alone.
         local mirror codename
@@ -102,10 +103,10 @@ qt_source() {
         local apt_options=(-o Dir::Etc::SourceList="$work/apt/sources.list"
             -o Dir::Etc::SourceParts=/dev/null -o Dir::State::Lists="$work/apt/lists")
         apt-get "${apt_options[@]}" update -qq >&2 || return 1
-        (cd "$work" && apt-get "${apt_options[@]}" source --download-only qt6-base >&2) || return 1
-        tarball=$(ls "$work"/qt6-base_"$version"*.orig.tar.xz 2>/dev/null | head -1 || true)
+        (cd "$work" && apt-get "${apt_options[@]}" source --download-only "$package" >&2) || return 1
+        tarball=$(ls "$work"/"${package}_$version"*.orig.tar.* 2>/dev/null | head -1 || true)
     fi
-    [ -n "$tarball" ] || { echo "No qt6-base $version source in $work." >&2; return 1; }
+    [ -n "$tarball" ] || { echo "No $package $version source in $work." >&2; return 1; }
     echo "$tarball"
 }
 
@@ -120,7 +121,7 @@ build_qt() {
     work=$(dirname "$prefix")/work
     build=$work/build-$(basename "$prefix")
     stage "Qt source download"
-    tarball=$(qt_source "$version") || exit 1
+    tarball=$(debian_source qt6-base "$version") || exit 1
     stage "Qt configure"
     rm -rf "$work/src" "$build"
     mkdir -p "$work/src" "$build"

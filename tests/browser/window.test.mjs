@@ -11,23 +11,9 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
-import http from 'node:http';
-import { createRequire } from 'node:module';
-import path from 'node:path';
-
-// playwright-core from npm, installed where TANVERA_NODE_MODULES says (outside the repository).
-const { chromium } = createRequire(path.join(process.env.TANVERA_NODE_MODULES || '.', 'x.js'))(
-    'playwright-core');
+import { at, launch, serve, viewport } from './page.mjs';
 
 const root = process.env.TANVERA_WEB_DIR;
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
-    '.wasm': 'application/wasm' };
-// The window fills a page of its own size: its places are the desktop window's, in pixels.
-const viewport = { width: 1077, height: 548 };
-const at = {
-    calcular: [116, 468], salir: [283, 467], borrar: [828, 497], volume: [347, 339],
-    feed: [159, 91], maxTime: [934, 22], chart: [850, 200],
-};
 const chart = { x: 584, y: 36, width: 488, height: 358 };
 const readout = { x: 600, y: 12, width: 170, height: 24 }; // above the chart, left of "t máximo"
 const timeScale = { x: 620, y: 378, width: 452, height: 16 };
@@ -37,24 +23,8 @@ let server, browser, analyser;
 
 before(async () => {
     assert.ok(root, 'TANVERA_WEB_DIR names the folder of the page');
-    server = http.createServer((request, response) => {
-        const name = new URL(request.url, 'http://localhost').pathname.replace(/^\/$/, '/index.html');
-        const file = path.join(root, path.normalize(decodeURIComponent(name)));
-        fs.readFile(file, (error, data) => {
-            response.writeHead(error ? 404 : 200,
-                { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' });
-            response.end(error ? undefined : data);
-        });
-    }).listen(0, '127.0.0.1');
-    await new Promise((resolve) => server.on('listening', resolve));
-    browser = await chromium.launch({
-        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-        // Qt's loader needs WebGL, which headless Chromium has through SwiftShader. This machine
-        // reaches no other host: Chromium's own connections stay off.
-        args: ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync',
-            '--no-first-run'],
-    });
+    server = await serve(root);
+    browser = await launch();
     analyser = await (await browser.newContext()).newPage();
 });
 
@@ -163,6 +133,9 @@ test('the window in Spanish: curves, messages, readout, rescale, clearing, copy 
         assert.ok((await measure(await page.screenshot(), readout)).dark < 5, 'no readout yet');
         await page.mouse.move(...at.chart);
         await until(page, readout, (c) => c.dark > 20, 'the pointer readout');
+        // The README's picture of the page, where asked for.
+        if (process.env.TANVERA_WEB_PICTURE)
+            fs.writeFileSync(process.env.TANVERA_WEB_PICTURE, await page.screenshot());
 
         // A new maximum time redraws both curves and the scale at once.
         const before = await page.screenshot();
