@@ -6,9 +6,9 @@
 // the three buttons and pointer moves in and around the chart. Nothing may crash or trip a
 // sanitizer, and after every action the state must stay sound: legends follow their curves,
 // every curve drawn is its slot's run over the time axis shown, CurveSlot counts the curves drawn,
-// "Copiar datos" copies exactly those runs, no printed number runs off the chart, no box or label
-// shows a number cut short, and clearing always clears. The seed and the number of actions can be
-// set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS.
+// "Copiar datos" copies exactly those runs, no two scale texts run together or touch the frame, no
+// box or label shows a number cut short, and clearing always clears. The seed and the number of
+// actions can be set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS.
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
 #include "chart/twips.h"
@@ -152,7 +152,7 @@ protected:
     {
         for (auto check : {&RandomWalk::expectSlotsAndLegendsSound,
                  &RandomWalk::expectCurvesAreFreshRuns, &RandomWalk::expectCopyIsTheCurvesDrawn,
-                 &RandomWalk::expectPrintsInsideTheChart, &RandomWalk::expectNumbersShownWhole,
+                 &RandomWalk::expectScaleStandsApart, &RandomWalk::expectNumbersShownWhole,
                  &RandomWalk::expectReadoutReadsTheAxesShown}) {
             if (!HasFatalFailure())
                 (this->*check)(action);
@@ -186,10 +186,10 @@ protected:
     {
         const DrawnChart& chart = window->drawnChart();
         const auto number = [](std::string text) { return Val(Replace(text, ",", ".")); };
-        if (chart.timeAxisEnd.empty() || std::abs(number(chart.timeAxisEnd)) > 1e12
-            || number(chart.concAxisTop) > 1e12)
+        if (chart.timeAxisEnd().empty() || std::abs(number(chart.timeAxisEnd())) > 1e12
+            || number(chart.concAxisTop()) > 1e12)
             return;
-        const double end = number(chart.timeAxisEnd), top = number(chart.concAxisTop);
+        const double end = number(chart.timeAxisEnd()), top = number(chart.concAxisTop());
         const auto before = messages.shown.size();
         const double W = picture().Width(), H = picture().Height();
         for (const auto& [x, y, t, C] : {std::tuple(W - PlotMargin, PlotMargin, end, top),
@@ -199,10 +199,10 @@ protected:
             ASSERT_EQ(read.size(), 2)
                 << "readout \"" << text("Label6(0)") << "\", action " << action;
             ASSERT_NEAR(number(read[0].toStdString()), t, 0.05 + 1e-12 * std::abs(t))
-                << "time read over an axis ending at " << chart.timeAxisEnd << ", action "
+                << "time read over an axis ending at " << chart.timeAxisEnd() << ", action "
                 << action;
             ASSERT_NEAR(number(read[1].toStdString()), C, 0.05 + 1e-6 * C)
-                << "concentration read under a top of " << chart.concAxisTop << ", action "
+                << "concentration read under a top of " << chart.concAxisTop() << ", action "
                 << action;
         }
         ASSERT_EQ(messages.shown.size(), before) << "the readout faulted, action " << action;
@@ -331,31 +331,15 @@ protected:
                << "\", not \"" << want.value(row).toStdString() << "\" as drawn; action " << action;
     }
 
-    // No text printed on the chart starts inside it and runs past its right or bottom edge,
-    // where a number would read as another: "100000" as "10000". Checked when the chart changes.
-    void expectPrintsInsideTheChart(long action)
+    // No two texts of the scale run into each other and none touches a line or the border,
+    // where a number would read as another: "t(s)12345678", or a last "1" lost in the border.
+    // Checked when the chart changes.
+    void expectScaleStandsApart(long action)
     {
-        if (m_printsChecked == picture().generation())
+        if (m_printsChecked == picture().generation() || window->drawnChart().scale.empty())
             return;
         m_printsChecked = picture().generation();
-        const QFontMetricsF metrics(picture().font());
-        const double W = picture().Width(), H = picture().Height();
-        for (const auto& item : picture().items()) {
-            if (item.kind != Picture2::Item::Kind::Text)
-                continue;
-            const std::string& printed = picture().textOf(item);
-            const auto end = printed.find_last_not_of(' ') + 1; // a trailing blank shows no ink
-            const double right = item.x1
-                + metrics.horizontalAdvance(QString::fromUtf8(printed.data(), qsizetype(end)))
-                    * TwipsPerPixel;
-            const double bottom = item.y1 + metrics.ascent() * TwipsPerPixel; // digits' feet
-            ASSERT_FALSE(item.x1 >= 0 && item.x1 < W && right > W)
-                << "\"" << printed << "\" at x " << item.x1 << " ends at " << right
-                << ", past the chart's " << W << "; action " << action;
-            ASSERT_FALSE(item.y1 >= 0 && item.y1 < H && bottom > H)
-                << "\"" << printed << "\" at y " << item.y1 << " ends at " << bottom
-                << ", below the chart's " << H << "; action " << action;
-        }
+        ASSERT_TRUE(scaleStandsApart()) << "action " << action;
     }
 
     // A clearing, also the one that starts a fourth curve, leaves no legend of slots from
@@ -378,24 +362,20 @@ protected:
         if (m_fresh.size() > 64) // not while this check holds curves found in it
             m_fresh.clear();
         std::array<std::vector<const Picture2::Item*>, 3> curves;
-        const Picture2::Item* axisEnd = nullptr;
-        const float H = picture().Height();
         for (const auto& item : picture().items()) {
             for (int k = 0; k < 3; ++k)
                 if (item.kind == Picture2::Item::Kind::Circle && item.colour == Colours[k])
                     curves[k].push_back(&item);
-            // The time axis's end is the last text of the bottom row.
-            if (item.kind == Picture2::Item::Kind::Text && item.y1 == H - 200)
-                axisEnd = &item;
         }
+        const auto& scale = window->drawnChart().scale;
         for (int k = 0; k < 3; ++k) {
             if (curves[k].empty())
                 continue;
-            ASSERT_NE(axisEnd, nullptr)
+            ASSERT_FALSE(scale.empty())
                 << "curve " << k << " without a time axis, action " << action;
             // The axis shows MaxTime, unless the boxes were read since it was drawn and box 3
             // held no positive time: the axis then shows the substitute the reaction used.
-            const std::string shown = picture().textOf(*axisEnd);
+            const std::string shown = scale.back().text;
             const double T
                 = shown == axisText(s.MaxTime) ? s.MaxTime : Val(Replace(shown, ",", "."));
             const FreshCurve& fresh = freshRun(k, T, s.StepCount);

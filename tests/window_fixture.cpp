@@ -4,8 +4,10 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <cmath>
 
 namespace tanvera {
 
@@ -178,6 +180,63 @@ testing::AssertionResult WindowTest::hasTexts(std::initializer_list<Printed> wan
         if (!hasText(text, x, y))
             return testing::AssertionFailure() << "no \"" << text << "\" at " << x << ", " << y;
     }
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult WindowTest::scaleStandsApart() const
+{
+    const QImage& image = picture().renderedImage();
+    const int width = image.width(), height = image.height();
+    // The frame's lines, where they are painted, and the pixels the curves' dots may touch.
+    std::vector<bool> line(std::size_t(width * height)), dot(line.size());
+    auto at = [](float twips) { return int(std::floor(twips / 14)); };
+    for (const auto& item : picture().items()) {
+        if (item.kind == Picture2::Item::Kind::Circle) {
+            for (int y = at(item.y1) - 2; y <= at(item.y1) + 2; ++y)
+                for (int x = at(item.x1) - 2; x <= at(item.x1) + 2; ++x)
+                    if (x >= 0 && y >= 0 && x < width && y < height)
+                        dot[std::size_t(y * width + x)] = true;
+        }
+        if (item.kind != Picture2::Item::Kind::Line)
+            continue;
+        for (int y = at(std::min(item.y1, item.y2)); y <= at(std::max(item.y1, item.y2)); ++y)
+            for (int x = at(std::min(item.x1, item.x2)); x <= at(std::max(item.x1, item.x2)); ++x)
+                line[std::size_t(y * width + x)] = true;
+    }
+    // Text is painted in grey levels, the curves in colour; dots of all three colours together
+    // may leave grey.
+    const QRgb background = image.pixel(width / 2, height - 2);
+    auto ink = [&](int x, int y) {
+        const QRgb p = image.pixel(x, y);
+        const auto i = std::size_t(y * width + x);
+        return p != background && qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && !line[i]
+            && !dot[i];
+    };
+    std::vector<int> rowInk(static_cast<std::size_t>(width)); // the time row's ink, by column
+    const int timeRow = int((picture().Height() - 200) / 14) + 3; // below the concentration "0"
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (!ink(x, y))
+                continue;
+            if (x < 2 || y < 2 || x >= width - 2 || y >= height - 2)
+                return testing::AssertionFailure()
+                    << "ink at " << x << ", " << y << " by the border";
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (line[std::size_t((y + dy) * width + x + dx)])
+                        return testing::AssertionFailure()
+                            << "ink at " << x << ", " << y << " touches a line";
+            rowInk[std::size_t(x)] += y >= timeRow;
+        }
+    }
+    // Glyphs of one text stand closer than five columns; texts must not.
+    int runs = 0, blank = width;
+    for (int x = 0; x < width; ++x) {
+        runs += rowInk[std::size_t(x)] > 0 && blank >= 5;
+        blank = rowInk[std::size_t(x)] > 0 ? 0 : blank + 1;
+    }
+    if (runs != 6)
+        return testing::AssertionFailure() << "time row shows " << runs << " texts";
     return testing::AssertionSuccess();
 }
 

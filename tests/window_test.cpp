@@ -70,7 +70,7 @@ TEST_F(CommaWindow, FrameHasItsAxesGridAndScales)
     EXPECT_EQ(items[5].y1, 100.f); // top grid line
     EXPECT_EQ(items[9].x1, 6755.f); // the right edge of the plot
 
-    EXPECT_TRUE(hasTexts({{"250,0", 300, 1}, {"Conc. HCl", 1, 400}, {"(mol/m3)", 1, 600},
+    EXPECT_TRUE(hasTexts({{"250,0", 300, 1}, {"Conc. HCl", 28, 400}, {"(mol/m3)", 28, 600},
         {" 187,5 ", 300, 1065}, {" 125 ", 300, 2230}, {" 62,5 ", 300, 3395}, {"0", 600, 4760},
         {"0", 700, 4860}, {" 5000 ", 2013.75f, 4860}, {" 10000 ", 3527.5f, 4860},
         {" 15000 ", 5041.25f, 4860}, {"t(s)", 6005, 4860}, {" 20000 ", 6355, 4860}}));
@@ -78,23 +78,31 @@ TEST_F(CommaWindow, FrameHasItsAxesGridAndScales)
     EXPECT_EQ(state().PlotOffsetY, 300.0);
 }
 
-TEST_F(CommaWindow, ScaleNumbersEndInsideTheChart)
+TEST_F(CommaWindow, ScaleTextsStandApartAndClearOfTheFrame)
 {
-    // The widest numbers each scale prints; one cut at the edge would read as another number.
-    const QFontMetricsF metrics(picture().font());
-    for (const char* time : {"100000", "123456", "0.0001", "-1.23456789012345e-300", "9.87e300"}) {
-        typeInto("Text1(2)", "3.3e38"); // the widest top of the concentration scale
+    // Tops of the concentration scale from the default to the largest Single, each under time
+    // axes whose end once ran into "t(s)", overprinted the value before it, touched the border,
+    // or is as wide as a Double prints; each number still reads as itself.
+    EXPECT_TRUE(scaleStandsApart()) << "at start";
+    for (const char* top : {"250", "123456789", "3.4e38"}) {
+        typeInto("Text1(2)", top);
         click("Command1");
-        typeInto("Text1(3)", time);
-        for (const auto& item : texts()) {
-            QString printed = QString::fromStdString(picture().textOf(item));
-            while (printed.endsWith(u' '))
-                printed.chop(1);
-            const double end = item.x1 + metrics.horizontalAdvance(printed) * 14;
-            EXPECT_LE(end, picture().Width() + 0.01) << printed.toStdString() << " at " << time;
+        // The top reads as the value it stands for, in a shorter form where it has to.
+        const DrawnChart& chart = window->drawnChart();
+        EXPECT_NEAR(Val(Replace(chart.concAxisTop(), ",", ".")) / chart.axes->concAxisMax, 1, 0.05)
+            << chart.concAxisTop();
+        for (const char* time : {"12345678", "1234567.891", "2345678", "100000", "0.0001",
+                 "-1.23456789012345e-30", "9.87e37", "3.4e38", "1e-30"}) {
+            typeInto("Text1(3)", time);
+            EXPECT_TRUE(scaleStandsApart()) << "top " << top << ", time " << time;
+            const auto& scale = window->drawnChart().scale;
+            ASSERT_EQ(scale.size(), 13u);
+            EXPECT_EQ(window->drawnChart().timeAxisEnd(), Str(state().MaxTime, ','));
+            EXPECT_NEAR(
+                Val(Replace(scale[10].text, ",", ".")) / (state().MaxTime * 3 / 4), 1, 1e-14)
+                << time;
+            EXPECT_EQ(scale[11].text, "t(s)");
         }
-        const std::string end = Str(state().MaxTime, ',') + ' ';
-        EXPECT_EQ(picture().textOf(texts().back()), state().MaxTime < 0 ? end : ' ' + end);
     }
     typeInto("Text1(3)", "20000");
     EXPECT_TRUE(hasText(" 20000 ", 6355, 4860)); // a number that fits stays where it was put

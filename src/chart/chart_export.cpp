@@ -13,14 +13,10 @@ namespace tanvera {
 std::string CurvesAsTabSeparated(const DrawnChart& chart, char separator)
 {
     const std::span curves(chart.curves.data(), static_cast<std::size_t>(chart.curveCount()));
-    // Every curve is drawn over the same run's time points; the longest names them all.
-    std::span<const double> times;
+    const std::vector<double>& times = chart.times;
     std::string text = "t (s)";
-    for (const auto& curve : curves) {
+    for (const auto& curve : curves)
         text += '\t' + curve.legend;
-        if (curve.times.size() > times.size())
-            times = curve.times;
-    }
     text += '\n';
     for (std::size_t j = 0; j < times.size(); ++j) {
         text += Str(times[j], separator);

@@ -65,7 +65,6 @@ PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, cha
     }
     // Bounds were checked point by point above; the rows drawn are copied in one go.
     const long last = static_cast<long>(curve.points.size()) - 1;
-    curve.shown.times.assign(&s.TimePoints(0), &s.TimePoints(last) + 1);
     curve.shown.conc.assign(&s.ConcResults(k, 0), &s.ConcResults(k, last) + 1);
     return curve;
 }
@@ -85,6 +84,10 @@ void PlotCurves(FormContext& form, long lastSlot)
             form.picture->Circle(x, y, PointRadius, slotColour(k));
         form.Line3(k)->setVisible(true);
         form.Label4(k)->setText(qText(curve.shown.legend));
+        // Every curve stands on the latest run's time points, which ConcResults' rows fill.
+        std::vector<double>& times = form.drawn.times;
+        if (curve.points.size() > times.size())
+            times.assign(&s.TimePoints(0), &s.TimePoints(0) + curve.points.size());
         form.drawn.curves.at(static_cast<std::size_t>(k)) = std::move(curve.shown);
     }
 }

@@ -46,17 +46,32 @@ struct DrawnChart
 {
     struct Curve
     {
-        std::vector<double> times; // s, one per point drawn
         std::vector<double> conc; // mol/m3, one per point drawn
         std::string legend;
 
         bool drawn() const { return !conc.empty(); }
     };
 
+    // A text of the frame as printed: its top-left corner in twips and its type size in pixels
+    // (0 for the box's own font).
+    struct Text
+    {
+        std::string text;
+        float x, y;
+        int pixels;
+    };
+
     std::optional<ChartMapping> axes; // none while no frame is drawn
-    std::string timeAxisEnd; // as printed, without blanks; empty while no frame is drawn
-    std::string concAxisTop;
+    // The concentration scale top down, its title among it, then the time row left to right.
+    std::vector<Text> scale;
+    // Every curve is drawn over the same run's time points: these, s, as many as the longest
+    // curve has points.
+    std::vector<double> times;
     std::array<Curve, 3> curves; // by slot; the curves drawn are always slots 0..count - 1
+
+    // The ends of the axes as printed, without blanks; empty while no frame is drawn.
+    std::string timeAxisEnd() const { return scale.empty() ? "" : digits(scale.back()); }
+    std::string concAxisTop() const { return scale.empty() ? "" : digits(scale.front()); }
 
     int curveCount() const
     {
@@ -64,6 +79,13 @@ struct DrawnChart
         while (count < int(curves.size()) && curves[count].drawn())
             ++count;
         return count;
+    }
+
+private:
+    static std::string digits(const Text& printed)
+    {
+        const auto first = printed.text.find_first_not_of(' ');
+        return printed.text.substr(first, printed.text.find_last_not_of(' ') + 1 - first);
     }
 };
 

@@ -3,7 +3,6 @@
 
 #include "picture2.h"
 
-#include "runtime/numtext.h"
 #include "twips.h"
 
 #include <QMouseEvent>
@@ -78,41 +77,32 @@ void Picture2::Cls()
 
 void Picture2::Line(float x1, float y1, float x2, float y2)
 {
-    append({Item::Kind::Line, x1, y1, x2, y2, 0, true, 0});
+    append({Item::Kind::Line, x1, y1, x2, y2, 0, true, 0, 0});
 }
 
 void Picture2::Line(float x1, float y1, float x2, float y2, std::uint32_t colour)
 {
-    append({Item::Kind::Line, x1, y1, x2, y2, colour, false, 0});
+    append({Item::Kind::Line, x1, y1, x2, y2, colour, false, 0, 0});
 }
 
 void Picture2::Circle(float x, float y, float radius, std::uint32_t colour)
 {
-    append({Item::Kind::Circle, x, y, radius, 0, colour, false, 0});
+    append({Item::Kind::Circle, x, y, radius, 0, colour, false, 0, 0});
 }
 
 void Picture2::Print(const std::string& text)
 {
-    // A text that would run past the right edge is moved left just enough to end on it: a number
-    // cut there would read as another number. Trailing blanks may run over; nothing is seen of
-    // them. Every text that fits stays where it was asked to be.
-    float x = m_currentX;
-    const QString shown = QString::fromStdString(text);
-    qsizetype inked = shown.size();
-    while (inked > 0 && shown[inked - 1].isSpace())
-        --inked;
-    const double width = QFontMetricsF(font()).horizontalAdvance(shown.left(inked)) * TwipsPerPixel;
-    if (x < m_width && x + width > m_width)
-        x = static_cast<float>(m_width - width);
     m_texts.push_back(text);
-    append({Item::Kind::Text, x, m_currentY, 0, 0, 0, true,
+    append({Item::Kind::Text, m_currentX, m_currentY, 0, 0, 0, true, m_textPixels,
         static_cast<std::uint32_t>(m_texts.size() - 1)});
 }
 
-void Picture2::PrintNumber(double value, char separator)
+QFont Picture2::textFont(int pixels) const
 {
-    const std::string digits = Str(value, separator);
-    Print((value < 0 ? "" : " ") + digits + " ");
+    QFont sized = font();
+    if (pixels > 0)
+        sized.setPixelSize(pixels);
+    return sized;
 }
 
 void Picture2::showCrosshair()
@@ -197,7 +187,8 @@ void Picture2::renderNewItems()
         // Text in logical pixels, so the font keeps its hinting; a text whose box (with a line's
         // height of room around it for overhangs) cannot meet the image is left out.
         const QString text = QString::fromStdString(textOf(item));
-        const QFontMetricsF metrics(font());
+        const QFont type = textFont(item.textPixels);
+        const QFontMetricsF metrics(type);
         const double x = item.x1 / TwipsPerPixel, y = item.y1 / TwipsPerPixel;
         const double room = metrics.height();
         if (!(x < logical.width() + room && y < logical.height() + room
@@ -205,7 +196,7 @@ void Picture2::renderNewItems()
             continue;
         painter.resetTransform();
         painter.setPen(colour);
-        painter.setFont(font());
+        painter.setFont(type);
         painter.drawText(QPointF(x, y + painter.fontMetrics().ascent()), text);
         painter.setTransform(inTwips);
     }

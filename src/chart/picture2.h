@@ -32,6 +32,7 @@ public:
         float x1, y1, x2, y2; // a line's ends; a circle's centre and radius in x2; a text's corner
         std::uint32_t colour; // RGB() value
         bool foreground; // drawn in the box's foreground colour instead of `colour`
+        std::uint8_t textPixels; // a text's type size in pixels; 0 for the box's own font
         std::uint32_t text; // a text's index for textOf(); texts are kept apart, items stay small
     };
 
@@ -47,11 +48,12 @@ public:
     void Circle(float x, float y, float radius, std::uint32_t colour);
     void setCurrentX(float x) { m_currentX = x; }
     void setCurrentY(float y) { m_currentY = y; }
-    // Prints a text unchanged with its top-left corner at (CurrentX, CurrentY), or as far left of
-    // it as keeps the text from running past the right edge.
+    // The type size of the texts printed next, in pixels; 0 for the box's own font.
+    void setTextPixels(int pixels) { m_textPixels = static_cast<std::uint8_t>(pixels); }
+    // The box's font at that size.
+    QFont textFont(int pixels) const;
+    // Prints a text unchanged with its top-left corner at (CurrentX, CurrentY).
     void Print(const std::string& text);
-    // Prints a number the chart's way: a blank (none before a minus), the digits, a blank.
-    void PrintNumber(double value, char separator);
     void showCrosshair();
 
     const std::vector<Item>& items() const { return m_items; }
@@ -80,6 +82,7 @@ private:
     float m_height;
     float m_currentX = 0;
     float m_currentY = 0;
+    std::uint8_t m_textPixels = 0;
     std::vector<Item> m_items;
     std::vector<std::string> m_texts;
     QImage m_image;

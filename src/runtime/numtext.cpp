@@ -175,9 +175,9 @@ std::string Str(float value, char separator)
     return general(value, 7, separator);
 }
 
-std::string Str(double value, char separator)
+std::string Str(double value, char separator, int digits)
 {
-    return general(value, 15, separator);
+    return general(value, digits, separator);
 }
 
 std::string Format(double value, Pattern pattern, char separator)

@@ -21,8 +21,9 @@ std::string Replace(std::string_view text, std::string_view from, std::string_vi
 
 // The general number-to-text conversion: at most 7 significant digits for a Single and 15 for a
 // Double, no trailing zeros, no separator for a whole value, and a negative zero printed as 0.
+// Fewer digits give a shorter form of the same number where the full one has no room.
 std::string Str(float value, char separator);
-std::string Str(double value, char separator);
+std::string Str(double value, char separator, int digits = 15);
 
 // Fixed patterns: "0.00", "0.0000" (at least one integer digit, fixed decimals) and ".0" (one
 // decimal, no integer digit when the integer part is 0). Halves round to even.

@@ -45,10 +45,11 @@ QString pointer(const QString& caption)
 // The axes as the frame printed them.
 QString axes(const DrawnChart& chart)
 {
-    if (chart.timeAxisEnd.empty())
+    if (chart.scale.empty())
         return {};
     return QStringLiteral("Eje t (s) de 0 a %1. Eje Conc. HCl (mol/m3) de 0 a %2. ")
-        .arg(QString::fromStdString(chart.timeAxisEnd), QString::fromStdString(chart.concAxisTop));
+        .arg(QString::fromStdString(chart.timeAxisEnd()),
+            QString::fromStdString(chart.concAxisTop()));
 }
 
 QString chartDescription(const FormContext& form)
