@@ -22,12 +22,12 @@ get_filename_component(TANVERA_QT_TRANSLATIONS ${TANVERA_QT_SPANISH} DIRECTORY)
 qt_add_resources(tanvera tanvera_translations PREFIX /translations
     BASE ${TANVERA_QT_TRANSLATIONS} FILES ${TANVERA_QT_SPANISH})
 
-# The icon in its five sizes, drawn by the host's bake_picture like the window's pictures.
+# The icon in its sizes, drawn by the host's bake_picture like the window's pictures.
 set(TANVERA_ICON_FILE ${TANVERA_BAKED_DIR}/tanvera.ico)
 add_custom_command(OUTPUT ${TANVERA_ICON_FILE}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${TANVERA_BAKED_DIR}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${TANVERA_BAKE_PICTURE}
-        ${PROJECT_SOURCE_DIR}/src/ui/assets/tanvera.svg ${TANVERA_ICON_FILE} 16 32 48 64 256
+        ${PROJECT_SOURCE_DIR}/src/ui/assets/tanvera.svg ${TANVERA_ICON_FILE} ${TANVERA_ICON_SIZES}
     DEPENDS ${TANVERA_BAKE_DEPENDS} ${PROJECT_SOURCE_DIR}/src/ui/assets/tanvera.svg
     VERBATIM)
 

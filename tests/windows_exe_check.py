@@ -5,7 +5,7 @@
 tools would show it: the version record field by field, the language of every resource, the
 icon's sizes, the subsystem, the imported DLLs and the size.
 
-    windows_exe_check.py TANVERA.exe
+    windows_exe_check.py TANVERA.exe OBJDUMP ICON_SIZES   (ICON_SIZES: "16;32;48;64;256")
 """
 import re
 import struct
@@ -22,7 +22,6 @@ STRINGS = {
     "InternalName": "TANVERA",
     "OriginalFilename": "TANVERA.exe",
 }
-ICON_SIZES = {16, 32, 48, 64, 256}
 ICON_DEPTHS = {4, 24, 32}
 MAX_BYTES = 15 * 1024 * 1024
 # DLLs that every Windows 10 and 11 has; anything else would have to be shipped beside the exe.
@@ -88,7 +87,7 @@ def check_version_record(exe):
           "the translation is Spanish (Spain), Unicode")
 
 
-def check_resources(exe):
+def check_resources(exe, icon_sizes):
     listing = run("wrestool", "-l", exe).decode()
     languages = re.findall(r"--type=(\d+) .*--language=(\d+)", listing)
     check({kind for kind, _ in languages} >= {"3", "14", "16"},
@@ -102,8 +101,8 @@ def check_resources(exe):
         sizes = run("icotool", "-l", icon.name).decode()
     images = {(int(width), int(bits)) for width, bits
               in re.findall(r"--width=(\d+) .*--bit-depth=(\d+)", sizes)}
-    check(images == {(size, bits) for size in ICON_SIZES for bits in ICON_DEPTHS},
-          "the icon in 16, 32, 48, 64 and 256 px, each in 16 colours, 24 and 32 bits: " + sizes)
+    check(images == {(size, bits) for size in icon_sizes for bits in ICON_DEPTHS},
+          "the icon in %s px, each in 16 colours, 24 and 32 bits: %s" % (icon_sizes, sizes))
 
 
 def check_file(exe, objdump):
@@ -122,9 +121,10 @@ def check_file(exe, objdump):
 
 def main():
     exe = sys.argv[1]
-    objdump = sys.argv[2] if len(sys.argv) > 2 else "x86_64-w64-mingw32-objdump"
+    objdump = sys.argv[2]
+    icon_sizes = sorted(int(size) for size in sys.argv[3].split(";"))
     check_version_record(exe)
-    check_resources(exe)
+    check_resources(exe, icon_sizes)
     check_file(exe, objdump)
     for failure in failures:
         print("FAILED:", failure)

@@ -4,7 +4,6 @@
 #include "number_conversions.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,53 +12,14 @@ namespace tanvera::conversions {
 #if TANVERA_HAS_CHARCONV_FORM
 namespace standard {
 
-namespace {
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Where the leading digit of a decimal number stands, as a power of ten: about 309 and beyond
-// means too large for a Double, about -324 and below too small. Only the sign matters here.
-long long decimalMagnitude(std::string_view number)
-{
-    long long magnitude = 0; // counts down through leading zeros after the point, then up
-    bool significant = false, afterPoint = false;
-    std::size_t pos = 0;
-    for (; pos < number.size() && (isDigit(number[pos]) || number[pos] == '.'); ++pos) {
-        if (number[pos] == '.') {
-            afterPoint = true;
-        } else if (!significant) {
-            significant = number[pos] != '0';
-            if (afterPoint)
-                --magnitude;
-        } else if (!afterPoint) {
-            ++magnitude;
-        }
-    }
-    long long exponent = 0;
-    if (pos < number.size()) { // the exponent, saturated far beyond any Double
-        const bool negative = number[++pos] == '-';
-        if (number[pos] == '-' || number[pos] == '+')
-            ++pos;
-        for (; pos < number.size(); ++pos)
-            exponent = std::min(exponent * 10 + (number[pos] - '0'), 1000000000LL);
-        if (negative)
-            exponent = -exponent;
-    }
-    return magnitude + exponent;
-}
-
-} // namespace
-
 double parse(std::string_view digits)
 {
     double value = 0;
-    // Out of range means the nearest Double is 0 or beyond the largest; the value is left alone.
+    // Out of range means the nearest Double is 0 or beyond the largest, and from_chars leaves the
+    // value alone: strtod, which reads the same text exactly, tells which.
     if (std::from_chars(digits.data(), digits.data() + digits.size(), value).ec
         == std::errc::result_out_of_range)
-        value = decimalMagnitude(digits) > 0 ? HUGE_VAL : 0.0;
+        value = clib::parse(digits);
     return value;
 }
 

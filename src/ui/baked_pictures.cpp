@@ -5,11 +5,12 @@
 
 // The pictures written by bake_picture (tools/), taken into the program as they are: copying them
 // costs the start-up next to nothing, where drawing them from their SVGs cost a large share of it
-// (DESIGN.md, start-up). Each file is in the build's baked/ directory, named
-// after its picture and size, and CMakeLists.txt draws the same list. ELF, PE/COFF and
-// WebAssembly name the read-only section differently (WebAssembly wants one section for each
-// symbol, with its flags written out), and only ELF has .previous: top-level assembly comes before
-// any function in COFF and WebAssembly, so the code section is the one to go back to there.
+// (DESIGN.md, start-up). CMakeLists.txt lists them in baked_list.inc, one
+// TANVERA_BAKED(name, width, height, file) each, read twice here: once for the data, once for the
+// table. ELF, PE/COFF and WebAssembly name the read-only section differently (WebAssembly wants
+// one section for each symbol, with its flags written out), and only ELF has .previous: top-level
+// assembly comes before any function in COFF and WebAssembly, so the code section is the one to
+// go back to there.
 #if defined(_WIN32)
 #define TANVERA_READ_ONLY_SECTION(symbol) ".section .rdata,\"dr\"\n"
 #define TANVERA_PREVIOUS_SECTION ".text\n"
@@ -20,22 +21,14 @@
 #define TANVERA_READ_ONLY_SECTION(symbol) ".section .rodata\n"
 #define TANVERA_PREVIOUS_SECTION ".previous\n"
 #endif
-#define TANVERA_BAKED(symbol, name)                                                                \
-    __asm__(TANVERA_READ_ONLY_SECTION(symbol) ".balign 16\n" #symbol                               \
-                                              ":\n.incbin \"" TANVERA_BAKED_DIR "/" name           \
+#define TANVERA_INCBIN(symbol, file)                                                               \
+    __asm__(TANVERA_READ_ONLY_SECTION(symbol) ".balign 16\n" #symbol ":\n.incbin \"" file          \
                                               "\"\n" #symbol "_end:\n" TANVERA_PREVIOUS_SECTION);  \
     extern "C" const unsigned char symbol[], symbol##_end[];
-
-TANVERA_BAKED(tanvera_baked_diagram, TANVERA_DIAGRAM_FILE) // raw on Linux, PNG on Windows
-TANVERA_BAKED(tanvera_baked_diagram_125, "diagram-663x456.png")
-TANVERA_BAKED(tanvera_baked_diagram_150, "diagram-795x548.png")
-TANVERA_BAKED(tanvera_baked_diagram_175, "diagram-928x639.png")
-TANVERA_BAKED(tanvera_baked_diagram_200, "diagram-1060x730.png")
-TANVERA_BAKED(tanvera_baked_icon_16, "tanvera-16x16.raw")
-TANVERA_BAKED(tanvera_baked_icon_32, "tanvera-32x32.raw")
-TANVERA_BAKED(tanvera_baked_icon_48, "tanvera-48x48.raw")
-TANVERA_BAKED(tanvera_baked_icon_64, "tanvera-64x64.raw")
-TANVERA_BAKED(tanvera_baked_icon_256, "tanvera-256x256.raw")
+#define TANVERA_BAKED(name, width, height, file)                                                   \
+    TANVERA_INCBIN(tanvera_baked_##name##_##width##_##height, file)
+#include "baked_list.inc"
+#undef TANVERA_BAKED
 
 namespace tanvera {
 
@@ -50,16 +43,11 @@ struct Entry
 };
 
 const Entry Baked[] = {
-    {":/diagram.svg", 530, 365, tanvera_baked_diagram, tanvera_baked_diagram_end},
-    {":/diagram.svg", 663, 456, tanvera_baked_diagram_125, tanvera_baked_diagram_125_end},
-    {":/diagram.svg", 795, 548, tanvera_baked_diagram_150, tanvera_baked_diagram_150_end},
-    {":/diagram.svg", 928, 639, tanvera_baked_diagram_175, tanvera_baked_diagram_175_end},
-    {":/diagram.svg", 1060, 730, tanvera_baked_diagram_200, tanvera_baked_diagram_200_end},
-    {":/tanvera.svg", 16, 16, tanvera_baked_icon_16, tanvera_baked_icon_16_end},
-    {":/tanvera.svg", 32, 32, tanvera_baked_icon_32, tanvera_baked_icon_32_end},
-    {":/tanvera.svg", 48, 48, tanvera_baked_icon_48, tanvera_baked_icon_48_end},
-    {":/tanvera.svg", 64, 64, tanvera_baked_icon_64, tanvera_baked_icon_64_end},
-    {":/tanvera.svg", 256, 256, tanvera_baked_icon_256, tanvera_baked_icon_256_end},
+#define TANVERA_BAKED(name, width, height, file)                                                   \
+    {":/" #name ".svg", width, height, tanvera_baked_##name##_##width##_##height,                  \
+        tanvera_baked_##name##_##width##_##height##_end},
+#include "baked_list.inc"
+#undef TANVERA_BAKED
 };
 
 QImage imageOf(const Entry& entry)
@@ -105,12 +93,14 @@ QImage nearestBakedPicture(const QString& file, QSize devicePixels)
     return nearest ? imageOf(*nearest) : QImage();
 }
 
-std::vector<BakedPicture> allBakedPictures()
+std::vector<QSize> bakedSizes(const QString& file)
 {
-    std::vector<BakedPicture> all;
-    for (const Entry& entry : Baked)
-        all.push_back({QString::fromLatin1(entry.file), imageOf(entry)});
-    return all;
+    std::vector<QSize> sizes;
+    for (const Entry& entry : Baked) {
+        if (file == QLatin1String(entry.file))
+            sizes.emplace_back(entry.width, entry.height);
+    }
+    return sizes;
 }
 
 } // namespace tanvera

@@ -18,12 +18,7 @@ QImage bakedPicture(const QString& file, QSize devicePixels);
 // size: the smallest that is at least as wide, else the widest. Null if none was drawn.
 QImage nearestBakedPicture(const QString& file, QSize devicePixels);
 
-// Every picture drawn at build time, with the file it was drawn from.
-struct BakedPicture
-{
-    QString file;
-    QImage image;
-};
-std::vector<BakedPicture> allBakedPictures();
+// The sizes in device pixels this file was drawn at when the program was built.
+std::vector<QSize> bakedSizes(const QString& file);
 
 } // namespace tanvera

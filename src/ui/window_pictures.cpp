@@ -30,8 +30,8 @@ QImage svgPicture(const QString& file, QSize devicePixels)
 QIcon svgIcon(const QString& file)
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 256})
-        icon.addPixmap(QPixmap::fromImage(svgPicture(file, QSize(size, size))));
+    for (QSize size : bakedSizes(file))
+        icon.addPixmap(QPixmap::fromImage(svgPicture(file, size)));
     return icon;
 }
 
