@@ -38,9 +38,12 @@ async function firstPaint(name) {
         if (figures)
             resolve({ ms: Number(figures[1]) * 1e3, MiB: Number(figures[2]) / 1024 });
     }));
+    let timer;
+    const late = new Promise((_, reject) => {
+        timer = setTimeout(() => reject(new Error(`${name}: no report`)), 300000);
+    });
     await tab.goto(address(probes, `${name}.html`));
-    const result = await Promise.race([report,
-        new Promise((_, reject) => setTimeout(() => reject(new Error(`${name}: no report`)), 300000))]);
+    const result = await Promise.race([report, late]).finally(() => clearTimeout(timer));
     await context.close();
     return result;
 }
