@@ -86,8 +86,8 @@ def main():
         value = figure(runs, name, what, unit)
         ok = value <= budget
         missed += not ok
-        kind = "worst" if what.startswith("worst") else "median"
-        rows.append((operation, f"{kind} <= {budget:g} {unit}", f"{value:.3g} {unit}", "", "",
+        kind = "worst <=" if what.startswith("worst") else "median <=" if what == "median" else "at most"
+        rows.append((operation, f"{kind} {budget:g} {unit}", f"{value:.3g} {unit}", "", "",
                      "yes" if ok else "NO"))
     widths = [max(len(row[i]) for row in rows) for i in range(len(rows[0]))]
     for i, row in enumerate(rows):
