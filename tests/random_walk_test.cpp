@@ -169,9 +169,12 @@ protected:
         const Marks shown = legendMarks();
         const Legends texts = legends();
         for (int k = 0; k < 3; ++k) {
-            drawn += picture().hasCircleOf(Colours[k]);
-            ASSERT_EQ(shown[k], picture().hasCircleOf(Colours[k]))
-                << "legend " << k << " after action " << action;
+            const bool dots = std::any_of(picture().items().begin(), picture().items().end(),
+                [k](const Picture2::Item& item) {
+                    return item.kind == Picture2::Item::Kind::Circle && item.colour == Colours[k];
+                });
+            drawn += dots;
+            ASSERT_EQ(shown[k], dots) << "legend " << k << " after action " << action;
             ASSERT_EQ(shown[k], !texts[k].empty())
                 << "legend text " << k << " after action " << action;
         }
@@ -255,13 +258,29 @@ protected:
             << "\"";
     }
 
+    // A hash of what the chart's drawing holds: it changes whenever the drawing does.
+    std::uint64_t drawingKey() const
+    {
+        std::uint64_t key = 0xcbf29ce484222325;
+        const auto mix = [&key](std::uint64_t value) { key = (key ^ value) * 0x100000001b3; };
+        for (const Picture2::Item& item : picture().items()) {
+            for (float value : {item.x1, item.y1, item.x2, item.y2})
+                mix(std::bit_cast<std::uint32_t>(value));
+            mix(item.colour | std::uint64_t(item.kind) << 32
+                | std::uint64_t(item.textPixels) << 40);
+            if (item.kind == Picture2::Item::Kind::Text)
+                mix(std::hash<std::string> {}(picture().textOf(item)));
+        }
+        return key;
+    }
+
     // "Copiar datos" copies exactly the curves drawn: for each, its fresh run over the axis
     // shown, as many rows as it has dots, on that run's time points. Checked again only when what
     // the copy could be made of changed: the drawing, or the results of the curves drawn, which
     // "Calcular" can rewrite and then fault before it redraws.
     void expectCopyIsTheCurvesDrawn(long action)
     {
-        std::uint64_t key = picture().generation();
+        std::uint64_t key = drawingKey();
         for (int k = 0; k < 3; ++k) {
             for (std::size_t j = 0; m_drawn[k] && j < m_drawn[k]->conc.size(); ++j)
                 key = (key ^ std::bit_cast<std::uint64_t>(state().ConcResults(k, long(j))))
@@ -336,9 +355,10 @@ protected:
     // Checked when the chart changes.
     void expectScaleStandsApart(long action)
     {
-        if (m_printsChecked == picture().generation() || window->drawnChart().scale.empty())
+        const std::uint64_t key = drawingKey();
+        if (m_printsChecked == key || window->drawnChart().scale.empty())
             return;
-        m_printsChecked = picture().generation();
+        m_printsChecked = key;
         ASSERT_TRUE(scaleStandsApart()) << "action " << action;
     }
 

@@ -71,7 +71,6 @@ void Picture2::Cls()
     m_items.clear();
     m_texts.clear();
     m_rendered = 0;
-    ++m_generation;
     requestRepaint();
 }
 
@@ -114,7 +113,6 @@ void Picture2::showCrosshair()
 void Picture2::append(const Item& item)
 {
     m_items.push_back(item);
-    ++m_generation;
     requestRepaint();
 }
 
@@ -125,13 +123,6 @@ void Picture2::requestRepaint()
         m_updateRequested = true;
         update();
     }
-}
-
-bool Picture2::hasCircleOf(std::uint32_t colour) const
-{
-    return std::any_of(m_items.begin(), m_items.end(), [colour](const Item& item) {
-        return item.kind == Item::Kind::Circle && item.colour == colour;
-    });
 }
 
 const QImage& Picture2::renderedImage()

@@ -58,9 +58,6 @@ public:
 
     const std::vector<Item>& items() const { return m_items; }
     const std::string& textOf(const Item& item) const { return m_texts[item.text]; }
-    bool hasCircleOf(std::uint32_t colour) const;
-    // Changes whenever the drawing changes.
-    std::uint64_t generation() const { return m_generation; }
     // Brings the image up to date with the display list and returns it.
     const QImage& renderedImage();
 
@@ -88,7 +85,6 @@ private:
     QImage m_image;
     std::size_t m_rendered = 0; // items already in m_image
     bool m_updateRequested = false;
-    std::uint64_t m_generation = 0;
     DotStamp m_dots;
 };
 
