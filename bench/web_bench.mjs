@@ -19,7 +19,7 @@ import zlib from 'node:zlib';
 import { at, launch, serve, viewport } from '../tests/browser/page.mjs';
 
 const [pageDir, benchDir] = process.argv.slice(2);
-const pairs = Number(process.env.TANVERA_WEB_PAIRS || 10);
+const pairs = Number(process.env.TANVERA_WEB_PAIRS || 20);
 const thirdCurves = Number(process.env.TANVERA_WEB_CALCULATES || 30);
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
