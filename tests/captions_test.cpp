@@ -32,6 +32,13 @@ TEST_F(Captions, ReadWhatTheUserNeedsWithTheirUnits)
         {"Text1(5)", "0"}, {"Text2", "0"}};
     for (auto& [name, caption] : captions)
         EXPECT_EQ(text(name), caption) << name;
+    // Every caption shows whole, in whatever face the window found (TANVERA_TEST_FACE), on one
+    // line but for the valve's.
+    for (const auto* label : window->findChildren<CaptionLabel*>()) {
+        EXPECT_TRUE(ShowsWholeWords(label) && !label->isShortened()) << label->text().toStdString();
+        const bool twoLines = label->objectName() == "Label1(4)";
+        EXPECT_EQ(label->shownText().contains(u'\n'), twoLines) << label->shownText().toStdString();
+    }
     const char* buttons[][2]
         = {{"Command1", "Calcular"}, {"Command2", "Borrar Gráfica"}, {"Command3", "Salir"}};
     for (auto& [name, caption] : buttons)

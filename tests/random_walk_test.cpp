@@ -16,6 +16,7 @@
 #include "runtime/fault.h"
 #include "runtime/numtext.h"
 #include "ui/readout_box.h"
+#include "ui/text_fit.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -24,7 +25,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRegularExpression>
-#include <QStyleOptionFrame>
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -105,18 +105,15 @@ private:
     std::mt19937 m_random;
 };
 
-// Whether a box the program writes shows no digits cut short: its whole text, or its first
-// characters and "…", within its text area in the type it is drawn in.
+// Whether a box the program writes shows its whole text, or a shorter form of its number, as the
+// line edit itself lays it out: in its own font, within the room it gives a text unscrolled.
 bool boxShowsWholeText(const QLineEdit* box)
 {
     const auto* readout = qobject_cast<const ReadoutBox*>(box);
     if (!readout)
         return false; // a plain line edit scrolls a text too wide for it: "1234567" of "123456792"
-    const QString shown = readout->shownText(), whole = box->text();
-    const bool noneCut
-        = shown == whole || (shown.endsWith(u'…') && whole.startsWith(shown.chopped(1)));
-    const qreal width = QFontMetricsF(readout->shownFont()).horizontalAdvance(shown);
-    return noneCut && qRound(width) + 1 <= readout->textArea().width();
+    return (box->text() == box->toolTip() || ReadsAsTheSameNumber(box->text(), box->toolTip()))
+        && fitsOn(box->text(), box->font(), readout->room());
 }
 
 // A slot's curve as a fresh integration gives it over a time axis: its concentrations up to the
@@ -240,17 +237,18 @@ protected:
     }
     std::array<QString, 8> captionsChecked;
 
-    // Up to the largest number a Single holds; a longer one may give way to "…" where no
-    // legible type holds it.
+    // Its first number stands whole on one line, perhaps in a shorter form.
     static testing::AssertionResult showsFirstNumber(const CaptionLabel* label)
     {
         static const QRegularExpression digit(QStringLiteral("\\d"));
         const QStringList words = label->text().split(u' ', Qt::SkipEmptyParts);
         const auto number = std::find_if(
             words.begin(), words.end(), [](const QString& word) { return word.contains(digit); });
-        // Lines may break inside a long number: it is read across them.
-        if (number == words.end() || number->size() > 45
-            || label->shownText().remove(u'\n').contains(*number))
+        const QStringList shown
+            = label->shownText().split(QRegularExpression(QStringLiteral("\\s")));
+        if (number == words.end() || shown.contains(*number)
+            || std::any_of(shown.begin(), shown.end(),
+                [&](const QString& word) { return ReadsAsTheSameNumber(word, *number); }))
             return testing::AssertionSuccess();
         return testing::AssertionFailure()
             << label->objectName().toStdString() << " shows \"" << label->shownText().toStdString()

@@ -99,9 +99,11 @@ protected:
     std::unique_ptr<Form1> window;
 };
 
-// Whether a label shows whole words of its caption on whole lines, nothing cut short: the words
-// shown are the caption's first words, and "…" ends them when any are left out.
+// Whether a label shows whole words of its caption on whole lines, nothing cut short or broken
+// over two lines: the words shown are the caption's first words, a number among them perhaps in
+// a shorter form of itself, and "…" ends them when any are left out.
 testing::AssertionResult ShowsWholeWords(const QLabel* label);
+bool ReadsAsTheSameNumber(const QString& shorter, const QString& number);
 
 // Whether the messages shown are a single run-time overflow fault's.
 testing::AssertionResult OneOverflowFault(const std::vector<std::string>& shown);

@@ -139,7 +139,9 @@ TEST_F(CommaWindow, BoxesAreNamedByTheirCaptionsForScreenReaders)
     for (auto& [name, caption] : boxes) {
         EXPECT_EQ(box(name)->accessibleName().toStdString(), caption) << name;
         box(name)->setText(longText);
-        EXPECT_EQ(box(name)->text().size(), longText.size()) << name;
+        // A locked box shows a shorter form of a number too long for it, and holds it whole.
+        const bool locked = box(name)->isReadOnly();
+        EXPECT_EQ((locked ? box(name)->toolTip() : box(name)->text()), longText) << name;
     }
 }
 

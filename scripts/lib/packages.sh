@@ -24,7 +24,7 @@ ensure_packages() {
 # What building the program needs.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2)
 # What the tests and benchmarks need on top.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format xvfb xauth)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang-format xvfb xauth fonts-dejavu-core)
 # What a screenshot on a machine without a display needs.
 SCREENSHOT_PACKAGES=(xvfb xauth imagemagick)
 # What scripts/screenshot needs on top: it clicks and types into the real window.

@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A label whose caption wraps at word boundaries within its width and shows only what fits
-// whole: whole lines, and on them whole words, so that no number is ever seen cut short. Where
-// words are left out, the last line shown ends with "…" and the whole caption is the tool tip.
-// Its first number shows wherever legible type allows: a readout that hid its value would say
-// nothing, so where that number does not fit, the label first grows into any room it is given
-// beside it, and then sets its caption in a smaller font, where a number longer than a line goes
-// on to the next.
+// A label that shows its caption by the one rule for fitting a text (text_fit.h): whole words
+// on whole lines, in smaller type where it does not fit, a number too long even then in a shorter
+// form, and only then with trailing words left out and "…"; the whole caption is then the tool
+// tip. The hours label may first grow into room it is given beside it.
 #pragma once
+
+#include "text_fit.h"
 
 #include <QLabel>
 #include <optional>
@@ -25,9 +24,10 @@ public:
 
     // What the label shows: its lines, joined by "\n", without the blanks where they break.
     QString shownText() const;
-    // Whether words of the caption are left out.
+    // Whether the caption is shown otherwise than as written: words left out, or a number
+    // in a shorter form.
     bool isShortened() const;
-    // The font the caption is shown in: the label's, or a smaller one for a long number.
+    // The font the caption is shown in: the label's, or a smaller one.
     QFont shownFont() const;
 
     // The label may grow to the right up to `right` (in its parent) when its caption does not
@@ -40,24 +40,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    struct Shown
-    {
-        QStringList lines;
-        bool whole; // the caption fits as it is
-        QFont font;
-    };
     // What the label shows now, laid out again only when its text, font or size has changed.
-    const Shown& shown() const;
-    Shown layOut() const;
-    enum class Breaks { BetweenWords, Anywhere };
-    // The caption whole, or its longest run of whole words with "…" that keeps at least the
-    // first `mustShow` characters; none if even those do not fit.
-    std::optional<Shown> layOutIn(
-        const QFont& font, qreal width, qsizetype mustShow, Breaks breaks) const;
-    // The lines the text takes at that width, or none if a word is wider than that.
-    std::optional<QStringList> wrap(
-        const QString& text, const QFont& font, qreal width, Breaks breaks) const;
-    int linesThatFit(const QFont& font) const;
+    const FittedText& shown() const;
 
     struct LaidOutFor
     {
@@ -66,7 +50,7 @@ private:
         QSize size;
         bool operator==(const LaidOutFor&) const = default;
     };
-    mutable std::optional<std::pair<LaidOutFor, Shown>> m_laidOut;
+    mutable std::optional<std::pair<LaidOutFor, FittedText>> m_laidOut;
     int m_tableWidth = -1; // the width the window gives the label, before any room is taken
     int m_right = -1;
 };

@@ -50,9 +50,10 @@ QRect placeOf(const ControlSpec& row)
 QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
 {
     // The font first: text set before it would be laid out twice.
-    auto* box = row.flags & Locked ? new ReadoutBox(parent) : new QLineEdit(parent);
+    const QFont font = interfaceFont(row.font);
+    auto* box = row.flags & Locked ? new ReadoutBox(font, parent) : new QLineEdit(parent);
     if (row.font != Fonts::Window)
-        box->setFont(interfaceFont(row.font));
+        box->setFont(font);
     box->setText(QString::fromUtf8(row.text));
     box->setMaxLength(std::numeric_limits<int>::max()); // no box limits its text
     if (row.flags & Centred)

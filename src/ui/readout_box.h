@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A locked box that the program writes: it shows its whole text, in a smaller font where the
-// text is too wide for it, and where even the smallest font is too large, the digits that fit
-// followed by "…". A digit string cut at the edge would read as another number. What the box
-// holds (and a screen reader reads) is its text as written; the tool tip shows it too.
+// A locked box that the program writes. It fits its text by the rule of text_fit.h and takes the
+// fitted type as its own font, so that the line edit itself lays out, paints, selects and copies
+// the text as shown, a shorter form of a number too long for it included. The text as written is
+// its tool tip and, after its caption, its accessible name.
 #pragma once
 
 #include <QLineEdit>
@@ -16,25 +16,22 @@ class ReadoutBox : public QLineEdit
     Q_OBJECT
 
 public:
-    explicit ReadoutBox(QWidget* parent = nullptr);
+    ReadoutBox(const QFont& font, QWidget* parent = nullptr);
 
-    // What the box shows of its text, and in which font.
-    QString shownText() const;
-    QFont shownFont() const;
-    // Where the text stands: inside the frame and the line edit's own margins.
-    QRect textArea() const;
+    // The width a line edit gives its text without scrolling it: inside its frame and its own
+    // margins, less the cursor's pixel.
+    qreal room() const;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    struct Shown
-    {
-        QString text;
-        QFont font;
-        bool asItIs; // the text fits in the box's own font
-    };
-    Shown layOut() const;
+    void fit(const QString& whole);
+
+    QFont m_font; // the box's type, before any fitting
+    QString m_whole; // the text as the program wrote it
+    QString m_shorter; // what stands in for it, if anything
+    QString m_caption; // the accessible name the window gave the box
 };
 
 } // namespace tanvera
