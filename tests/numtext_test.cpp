@@ -175,13 +175,13 @@ TEST(NumberConversions, CLibraryFormMatchesCharconv)
 }
 #endif
 
-TEST(RoundOneDecimal, HalvesGoToEven)
+TEST(roundOneDecimal, HalvesGoToEven)
 {
-    EXPECT_EQ(RoundOneDecimal(-1007.5575), -1007.6);
-    EXPECT_EQ(RoundOneDecimal(0.25), 0.2);
-    EXPECT_EQ(RoundOneDecimal(0.75), 0.8);
-    EXPECT_EQ(RoundOneDecimal(20000.0000001), 20000.0);
-    EXPECT_THROW(RoundOneDecimal(1e308), RuntimeFault);
+    EXPECT_EQ(roundOneDecimal(-1007.5575), -1007.6);
+    EXPECT_EQ(roundOneDecimal(0.25), 0.2);
+    EXPECT_EQ(roundOneDecimal(0.75), 0.8);
+    EXPECT_EQ(roundOneDecimal(20000.0000001), 20000.0);
+    EXPECT_THROW(roundOneDecimal(1e308), RuntimeFault);
 }
 
 TEST(Colour, ComponentsWeighted)

@@ -461,7 +461,7 @@ private:
             for (long j = 0; j <= steps; ++j) {
                 fresh.conc.push_back(run.ConcPoints(j));
                 fresh.times.push_back(run.TimePoints(j));
-                if (TankOverflows(run, k, j))
+                if (tankOverflows(run, k, j))
                     break;
             }
         } catch (const RuntimeFault&) {

@@ -16,15 +16,15 @@ namespace {
 
 // Stores the run in the slot's column, warns once where the tank first overflows (the copy
 // ends there) and raises the top of the concentration axis to the values copied.
-void CopyResults(FormContext& form)
+void copyResults(FormContext& form)
 {
     ChartState& s = form.state;
     const long slot = s.CurveSlot;
     const long steps = s.StepCount;
-    s.ComputedFor(slot) = {};
+    s.computedFor(slot) = {};
     long last = 0;
     for (;; ++last) {
-        const bool overflows = TankOverflows(s, slot, last);
+        const bool overflows = tankOverflows(s, slot, last);
         // "Desbordamniento" is the program's own spelling, which users know: keep it.
         if (overflows)
             form.messages.show(
@@ -35,19 +35,19 @@ void CopyResults(FormContext& form)
         if (overflows || last >= steps)
             break;
     }
-    StoreRun(s, slot, last);
-    s.ComputedFor(slot) = {s.MaxTime, s.StepCount};
+    storeRun(s, slot, last);
+    s.computedFor(slot) = {s.MaxTime, s.StepCount};
 }
 
 // A curve shown over another time axis is computed again before it is drawn with the new one:
 // the boxes are read here without the substitute the maximum-time reaction puts in for a time
 // that is not positive, and that reaction may have been cut short by a fault. A fault here
 // ends the calculation before the chart is touched, which then still shows its own axis.
-void RecomputeCurvesForTheTimeAxis(ChartState& s)
+void recomputeCurvesForTheTimeAxis(ChartState& s)
 {
     for (long k = 0; k < s.CurveSlot; ++k) {
-        if (!ComputedForTimeAxis(s, k))
-            RecomputeCurve(s, k);
+        if (!computedForTimeAxis(s, k))
+            recomputeCurve(s, k);
     }
 }
 
@@ -58,18 +58,18 @@ void Command1_Click(FormContext& form)
     ChartState& s = form.state;
     // A fourth curve starts a new chart.
     if (s.CurveSlot > 2)
-        ClearChart(form);
-    ApplyDecimalCommaToParameters(form);
+        clearChart(form);
+    applyDecimalCommaToParameters(form);
     ReadInputs(form);
-    LimitValve(form);
-    if (!ValidateInputs(form))
+    limitValve(form);
+    if (!validateInputs(form))
         return;
     RunIntegration(s);
-    CopyResults(form);
-    RecomputeCurvesForTheTimeAxis(s);
-    ClearPicture(form);
+    copyResults(form);
+    recomputeCurvesForTheTimeAxis(s);
+    clearPicture(form);
     DrawChartFrame(form);
-    PlotCurves(form, s.CurveSlot);
+    plotCurves(form, s.CurveSlot);
     s.CurveSlot = addInt16(s.CurveSlot, 1);
 }
 

@@ -10,7 +10,7 @@
 
 namespace tanvera {
 
-std::string CurvesAsTabSeparated(const DrawnChart& chart, char separator)
+std::string curvesAsTabSeparated(const DrawnChart& chart, char separator)
 {
     const std::span curves(chart.curves.data(), static_cast<std::size_t>(chart.curveCount()));
     const std::vector<double>& times = chart.times;
@@ -30,7 +30,7 @@ std::string CurvesAsTabSeparated(const DrawnChart& chart, char separator)
     return text;
 }
 
-QPixmap ChartWithLegend(const FormContext& form)
+QPixmap chartWithLegend(const FormContext& form)
 {
     // Drawn widget by widget: the maximum-time box overlaps the chart's top edge in the window.
     std::vector<QWidget*> parts {form.picture};

@@ -14,9 +14,9 @@ namespace tanvera {
 // The curves on the chart as they were drawn, as tab-separated rows for a spreadsheet: "t (s)"
 // and the legends, then one row per point with a curve's cell left empty after its last point;
 // numbers as the window writes them.
-std::string CurvesAsTabSeparated(const DrawnChart& chart, char separator);
+std::string curvesAsTabSeparated(const DrawnChart& chart, char separator);
 
 // The chart with the legend marks and texts below it, at the window's device pixel ratio.
-QPixmap ChartWithLegend(const FormContext& form);
+QPixmap chartWithLegend(const FormContext& form);
 
 } // namespace tanvera

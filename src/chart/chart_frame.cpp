@@ -27,7 +27,6 @@ constexpr std::uint32_t GridGrey = RGB(200, 200, 200);
 // into a line or into the next number.
 constexpr int LineClearance = 1;
 constexpr int NeighbourGap = 5;
-constexpr int SmallestType = 7; // pixels; below it the digits no longer read apart
 constexpr int AllDigits = 15;
 
 // A text the frame asks for at (x, y) in twips. A number carries its value, so that a shorter
@@ -71,12 +70,12 @@ public:
 
     // The texts of one row or column, in order, where they are asked for if they fit there;
     // else moved along their rows as little as makes them fit; else all of them in smaller
-    // type, down to SmallestType; and at that, their numbers in ever shorter forms.
+    // type, down to SmallestPixelSize; and at that, their numbers in ever shorter forms.
     std::vector<DrawnChart::Text> place(const std::vector<Wanted>& group, char sep) const
     {
         std::vector<DrawnChart::Text> laid;
         for (int pixels = m_fullType;; --pixels) {
-            const bool smallest = pixels <= SmallestType;
+            const bool smallest = pixels <= SmallestPixelSize;
             for (int digits = AllDigits; digits >= (smallest ? 1 : AllDigits); --digits) {
                 if (tryPlace(group, pixels, digits, sep, laid))
                     return laid;
@@ -251,7 +250,7 @@ void DrawChartFrame(FormContext& form)
     form.drawn.axes = ChartMapping::of(s, picture);
 }
 
-void ClearPicture(FormContext& form)
+void clearPicture(FormContext& form)
 {
     form.picture->Cls();
     form.drawn = {};

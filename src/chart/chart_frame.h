@@ -14,6 +14,6 @@ namespace tanvera {
 void DrawChartFrame(FormContext& form);
 
 // Cls: the drawing and the record of what it shows are wiped together.
-void ClearPicture(FormContext& form);
+void clearPicture(FormContext& form);
 
 } // namespace tanvera

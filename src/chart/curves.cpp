@@ -26,7 +26,7 @@ std::uint32_t slotColour(long k)
 
 } // namespace
 
-std::string LegendText(const ChartState& s, long k, char sep)
+std::string legendText(const ChartState& s, long k, char sep)
 {
     const float litres = toSingle(double(Dbl(s.TankVolume(k)) * 1000.0));
     const float litresPerHour = toSingle(double(Dbl(s.InflowRate(k)) * 1000.0 * 60.0 * 60.0));
@@ -35,7 +35,7 @@ std::string LegendText(const ChartState& s, long k, char sep)
         + " (mol/m3) -- Ap.Valv = " + Str(s.ValveOpening(k), sep) + " (%)";
 }
 
-bool TankOverflows(const ChartState& s, long k, long j)
+bool tankOverflows(const ChartState& s, long k, long j)
 {
     const Dbl t = s.TimePoints(j);
     const Dbl volume = (Dbl(s.InflowRate(k)) * t - t * s.OutflowRate(k)) + s.StartVolume(k);
@@ -55,12 +55,12 @@ struct PlannedCurve
 PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, char separator)
 {
     PlannedCurve curve;
-    curve.shown.legend = LegendText(s, k, separator);
+    curve.shown.legend = legendText(s, k, separator);
     const long steps = s.StepCount;
     curve.points.reserve(static_cast<std::size_t>(std::max(steps + 1, 1L)));
     for (long j = 0; j <= steps; ++j) {
         curve.points.emplace_back(map.stepToX(j, steps), map.concToY(s.ConcResults(k, j)));
-        if (TankOverflows(s, k, j))
+        if (tankOverflows(s, k, j))
             break;
     }
     // Bounds were checked point by point above; the rows drawn are copied in one go.
@@ -71,7 +71,7 @@ PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, cha
 
 } // namespace
 
-void PlotCurves(FormContext& form, long lastSlot)
+void plotCurves(FormContext& form, long lastSlot)
 {
     // Each curve is worked out completely (points and legend) before it is drawn: a value that
     // cannot be shown stops the redraw with the curves before it on the chart, no curve half
@@ -92,11 +92,11 @@ void PlotCurves(FormContext& form, long lastSlot)
     }
 }
 
-void KeepToTheDrawnCurves(FormContext& form)
+void keepToTheDrawnCurves(FormContext& form)
 {
     const int drawn = form.drawn.curveCount();
     for (long k = drawn; k <= 2; ++k)
-        HideLegend(form, k);
+        hideLegend(form, k);
     // A chart that the fault emptied is left as clearing leaves it: the next curve gets its own
     // scale, not that of curves no longer shown.
     if (drawn == 0 && form.state.CurveSlot > 0)
@@ -104,7 +104,7 @@ void KeepToTheDrawnCurves(FormContext& form)
     form.state.CurveSlot = static_cast<std::int16_t>(drawn);
 }
 
-void HideLegend(FormContext& form, long k)
+void hideLegend(FormContext& form, long k)
 {
     form.Line3(k)->setVisible(false);
     form.Label4(k)->setText(QString());
@@ -116,15 +116,15 @@ void forgetCurves(FormContext& form)
 {
     form.state.ConcAxisMax = 0;
     for (long k = 0; k <= 2; ++k)
-        HideLegend(form, k);
+        hideLegend(form, k);
     form.state.CurveSlot = 0;
 }
 
 } // namespace
 
-void ClearChart(FormContext& form)
+void clearChart(FormContext& form)
 {
-    ClearPicture(form);
+    clearPicture(form);
     // Clearing is the way out of any state, so the slots are reset even when the frame cannot
     // be drawn (a maximum time near the top of the Double range); the fault is reported after.
     try {
@@ -138,7 +138,7 @@ void ClearChart(FormContext& form)
 
 void Command2_Click(FormContext& form)
 {
-    ClearChart(form);
+    clearChart(form);
 }
 
 } // namespace tanvera

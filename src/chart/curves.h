@@ -27,28 +27,28 @@ inline constexpr CurveLook CurveLooks[] = {
 };
 
 // "V = … (l) -- Q = … (l/h) -- Co = … (mol/m3) -- Ap.Valv = … (%)" for slot k.
-std::string LegendText(const ChartState& state, long k, char separator);
+std::string legendText(const ChartState& state, long k, char separator);
 
 // Whether the liquid of slot k stands above its tank's capacity at step j of the latest run.
-bool TankOverflows(const ChartState& state, long k, long j);
+bool tankOverflows(const ChartState& state, long k, long j);
 
 // Draws the curves of slots 0..lastSlot from ConcResults over the frame already drawn, each up to
 // the step where its tank overflows, shows their legends and records what is drawn. A curve that
 // cannot be shown ends the redraw with the curves before it drawn whole and itself not at all.
-void PlotCurves(FormContext& form, long lastSlot);
+void plotCurves(FormContext& form, long lastSlot);
 
 // Hides the legend line of slot k and empties its text.
-void HideLegend(FormContext& form, long k);
+void hideLegend(FormContext& form, long k);
 
 // After a fault, what the chart shows is what stands: the legends of the curves not drawn are
 // hidden, and CurveSlot counts the curves drawn, so that the next calculation computes the first
 // slot missing from the chart afresh instead of meeting the same fault again.
-void KeepToTheDrawnCurves(FormContext& form);
+void keepToTheDrawnCurves(FormContext& form);
 
 // Wipes the curves, redraws the empty frame (still scaled for the curves just removed), hides the
 // legends and starts again at slot 0. A frame that cannot be drawn does not stop the reset: its
 // fault is raised once the reset is done.
-void ClearChart(FormContext& form);
+void clearChart(FormContext& form);
 
 // "Borrar Gráfica": clears the chart.
 void Command2_Click(FormContext& form);

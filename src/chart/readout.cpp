@@ -21,8 +21,8 @@ void Picture2_MouseMove(FormContext& form, float X, float Y)
     const ChartMapping& map = *form.drawn.axes;
     double t = 0, C = 0;
     try {
-        t = RoundOneDecimal(map.xToTime(X));
-        C = RoundOneDecimal(map.yToConc(Y));
+        t = roundOneDecimal(map.xToTime(X));
+        C = roundOneDecimal(map.yToConc(Y));
     } catch (const RuntimeFault&) {
         // No earlier reading may stand as if it were the pointer's.
         form.Label6->clear();

@@ -12,6 +12,8 @@ namespace tanvera {
 
 constexpr double TwipsPerPixel = 14;
 constexpr double TwipsPerPoint = 20;
+// The smallest type any text of the window takes, in pixels: below it digits cannot be told apart.
+constexpr int SmallestPixelSize = 7;
 
 inline int twipsToPixels(double twips)
 {

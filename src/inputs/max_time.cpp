@@ -26,8 +26,8 @@ void Text1_Change(FormContext& form, std::int16_t index)
     s.MaxTime = Val(form.Text1(3)->text().toStdString());
     if (!(s.MaxTime > 0))
         s.MaxTime = SubstituteMaxTime;
-    ShowHours(form);
-    ClearPicture(form);
+    showHours(form);
+    clearPicture(form);
     DrawChartFrame(form);
 
     // Each curve shown is done again with its own slot's tank. A fault leaves the curves redone
@@ -36,13 +36,13 @@ void Text1_Change(FormContext& form, std::int16_t index)
     const std::int16_t shown = s.CurveSlot;
     for (long slot = 0; slot < shown; ++slot) {
         try {
-            RecomputeCurve(s, slot);
+            recomputeCurve(s, slot);
         } catch (const RuntimeFault&) {
-            PlotCurves(form, slot - 1);
+            plotCurves(form, slot - 1);
             throw;
         }
     }
-    PlotCurves(form, shown - 1);
+    plotCurves(form, shown - 1);
 }
 
 } // namespace tanvera

@@ -16,13 +16,13 @@ double boxValue(const FormContext& form, long index)
 }
 
 // OutflowRate from the valve opening and the feed, shown in l/h in box 6.
-void DeriveOutflow(FormContext& form)
+void deriveOutflow(FormContext& form)
 {
     ChartState& s = form.state;
     const long slot = s.CurveSlot;
     s.OutflowRate(slot) = toSingle(double(Dbl(s.ValveOpening(slot)) * s.InflowRate(slot) / 100.0));
     const float litresPerHour = toSingle(double(Dbl(s.OutflowRate(slot)) * 1000.0 * 60.0 * 60.0));
-    WriteBox(form.Text1(6), qText(Format(litresPerHour, Pattern::TwoDecimals, form.separator)));
+    writeBox(form.Text1(6), qText(Format(litresPerHour, Pattern::TwoDecimals, form.separator)));
 }
 
 } // namespace
@@ -37,20 +37,20 @@ void ReadInputs(FormContext& form)
     s.StartVolume(s.CurveSlot) = s.TankVolume(s.CurveSlot);
     s.InitialConc(s.CurveSlot) = toSingle(boxValue(form, 2));
     s.ValveOpening(s.CurveSlot) = toSingle(boxValue(form, 4));
-    DeriveOutflow(form);
+    deriveOutflow(form);
     s.MaxTime = boxValue(form, 3);
-    ShowHours(form);
+    showHours(form);
     if (s.InitialConc(s.CurveSlot) > s.ConcAxisMax)
         s.ConcAxisMax = s.InitialConc(s.CurveSlot);
 }
 
-void ShowHours(FormContext& form)
+void showHours(FormContext& form)
 {
     const double hours = double(Dbl(form.state.MaxTime) / 60.0 / 60.0);
     form.Label5->setText(qText("= " + Format(hours, Pattern::TwoDecimals, form.separator) + " h"));
 }
 
-void WriteBox(QLineEdit* box, const QString& text)
+void writeBox(QLineEdit* box, const QString& text)
 {
     const QString current = box->text();
     if (text == current)
@@ -62,29 +62,29 @@ void WriteBox(QLineEdit* box, const QString& text)
     box->setCursorPosition(typedHere ? cursor : 0);
 }
 
-void ApplyDecimalComma(QLineEdit* box)
+void applyDecimalComma(QLineEdit* box)
 {
-    WriteBox(box, box->text().replace(u',', u'.'));
+    writeBox(box, box->text().replace(u',', u'.'));
 }
 
-void ApplyDecimalCommaToParameters(FormContext& form)
+void applyDecimalCommaToParameters(FormContext& form)
 {
     for (long i = 0; i <= 6; ++i)
-        ApplyDecimalComma(form.Text1(i));
+        applyDecimalComma(form.Text1(i));
 }
 
-void LimitValve(FormContext& form)
+void limitValve(FormContext& form)
 {
     ChartState& s = form.state;
     if (!(s.ValveOpening(s.CurveSlot) > 100))
         return;
     form.messages.show("La apertura de la válvula no puede ser mayor del 100%");
     s.ValveOpening(s.CurveSlot) = 100;
-    WriteBox(form.Text1(4), QStringLiteral("100"));
-    DeriveOutflow(form);
+    writeBox(form.Text1(4), QStringLiteral("100"));
+    deriveOutflow(form);
 }
 
-bool ValidateInputs(FormContext& form)
+bool validateInputs(FormContext& form)
 {
     const ChartState& s = form.state;
     const long slot = s.CurveSlot;

@@ -16,22 +16,22 @@ void ReadInputs(FormContext& form);
 // Writes a box as the program does: only a changed text, whose change event runs at once,
 // nested. The box then shows the start of its text, as after any text is set; only the box the
 // user is typing in keeps its cursor, when the length stays (the comma rule).
-void WriteBox(QLineEdit* box, const QString& text);
+void writeBox(QLineEdit* box, const QString& text);
 
 // Replaces every "," by "." in the box. Writing a different text is an edit of the box, whose
 // change event runs at once, nested; the same text is no edit.
-void ApplyDecimalComma(QLineEdit* box);
+void applyDecimalComma(QLineEdit* box);
 
 // The decimal-comma rule over Text1(0..6), in ascending order.
-void ApplyDecimalCommaToParameters(FormContext& form);
+void applyDecimalCommaToParameters(FormContext& form);
 
 // A valve opening above 100 % is reported and limited to 100, with the outflow derived again.
-void LimitValve(FormContext& form);
+void limitValve(FormContext& form);
 
 // Whether slot CurveSlot holds usable inputs; if not, the user is told.
-bool ValidateInputs(FormContext& form);
+bool validateInputs(FormContext& form);
 
 // "= 5.56 h": the maximum time in hours.
-void ShowHours(FormContext& form);
+void showHours(FormContext& form);
 
 } // namespace tanvera

@@ -32,10 +32,10 @@ std::int32_t queryTime(const QLineEdit* box)
 void Text2_Change(FormContext& form)
 {
     ChartState& s = form.state;
-    ApplyDecimalCommaToParameters(form);
-    ApplyDecimalComma(form.Text2);
+    applyDecimalCommaToParameters(form);
+    applyDecimalComma(form.Text2);
     ReadInputs(form);
-    LimitValve(form);
+    limitValve(form);
     const std::int32_t T = queryTime(form.Text2);
 
     // The query borrows StepCount for its own run and gives it back on every path, so curves
@@ -45,7 +45,7 @@ void Text2_Change(FormContext& form)
     s.StartTime = 0;
     s.EndTime = T;
     s.StartConc = s.InitialConc(s.CurveSlot);
-    if (!ValidateInputs(form))
+    if (!validateInputs(form))
         return;
     // Going back in time can only fail and its result is never shown, so it is not run.
     if (T < 0) {
@@ -53,8 +53,8 @@ void Text2_Change(FormContext& form)
         return;
     }
     RungeKutta(s, s.StartTime, s.EndTime, s.StepCount, s.InitialConc(s.CurveSlot));
-    s.ComputedFor(s.CurveSlot) = {}; // a query's run is no curve
-    StoreRun(s, s.CurveSlot, QuerySteps);
+    s.computedFor(s.CurveSlot) = {}; // a query's run is no curve
+    storeRun(s, s.CurveSlot, QuerySteps);
     const double result = s.ConcResults(s.CurveSlot, QuerySteps);
     form.Label2->setText(qText(Format(result, Pattern::FourDecimals, form.separator)));
 }

@@ -51,7 +51,7 @@ struct ChartState
     double StartConc = 0; // mol/m3
     std::int16_t StepCount = 0; // steps of the latest run set up
     // What each slot's column was computed for: a curve is drawn only over that time axis.
-    SlotArray<RunSpan> ComputedFor;
+    SlotArray<RunSpan> computedFor;
 };
 
 } // namespace tanvera

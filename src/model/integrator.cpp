@@ -124,7 +124,7 @@ void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0
     RungeKutta(state, state.CurveSlot, a, b, N, y0);
 }
 
-void StoreRun(ChartState& state, long slot, long lastRow)
+void storeRun(ChartState& state, long slot, long lastRow)
 {
     for (long i = 0; i <= lastRow; ++i)
         state.ConcResults(slot, i) = state.ConcPoints(i);
@@ -139,17 +139,17 @@ void RunIntegration(ChartState& state)
     RungeKutta(state, state.StartTime, state.EndTime, CurveSteps, state.StartConc);
 }
 
-void RecomputeCurve(ChartState& state, long slot)
+void recomputeCurve(ChartState& state, long slot)
 {
     RungeKutta(
         state, slot, state.StartTime, state.MaxTime, state.StepCount, state.InitialConc(slot));
-    StoreRun(state, slot, state.StepCount);
-    state.ComputedFor(slot) = {state.MaxTime, state.StepCount};
+    storeRun(state, slot, state.StepCount);
+    state.computedFor(slot) = {state.MaxTime, state.StepCount};
 }
 
-bool ComputedForTimeAxis(const ChartState& state, long k)
+bool computedForTimeAxis(const ChartState& state, long k)
 {
-    const RunSpan& span = state.ComputedFor(k);
+    const RunSpan& span = state.computedFor(k);
     return span.end == state.MaxTime && span.steps == state.StepCount;
 }
 

@@ -21,17 +21,17 @@ void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N
 void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0);
 
 // Rows 0..lastRow of the latest run into the slot's column of ConcResults.
-void StoreRun(ChartState& state, long slot, long lastRow);
+void storeRun(ChartState& state, long slot, long lastRow);
 
 // The curve run of slot CurveSlot: from 0 to MaxTime in 5000 steps.
 void RunIntegration(ChartState& state);
 
 // A shown curve done again for the time axis: the slot from 0 to MaxTime in StepCount steps,
 // every row of the run stored in its column. CurveSlot is left alone.
-void RecomputeCurve(ChartState& state, long slot);
+void recomputeCurve(ChartState& state, long slot);
 
 // Whether slot k's column holds its run over the current MaxTime and StepCount.
-bool ComputedForTimeAxis(const ChartState& state, long k);
+bool computedForTimeAxis(const ChartState& state, long k);
 
 constexpr std::int16_t CurveSteps = 5000;
 

@@ -198,7 +198,7 @@ std::string Format(double value, Pattern pattern, char separator)
 }
 
 // The value is scaled by 10 and the product rounded, half to even: 1.05 gives 10.5 and so 1.0.
-double RoundOneDecimal(double value)
+double roundOneDecimal(double value)
 {
     return std::nearbyint(double(Dbl(value) * 10.0)) / 10.0;
 }

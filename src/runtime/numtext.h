@@ -31,7 +31,7 @@ enum class Pattern { TwoDecimals, FourDecimals, OneDecimalNoLeadingZero };
 std::string Format(double value, Pattern pattern, char separator);
 
 // Round to one decimal place, an exact half to the even digit.
-double RoundOneDecimal(double value);
+double roundOneDecimal(double value);
 
 // A colour value r + 256·g + 65536·b.
 constexpr std::uint32_t RGB(int r, int g, int b)

@@ -72,7 +72,7 @@ QAccessibleInterface* chartInterface(const QString& className, QObject* object)
 
 } // namespace
 
-void InstallChartAccessibility()
+void installChartAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(chartInterface);
@@ -81,14 +81,14 @@ void InstallChartAccessibility()
     (void)installed;
 }
 
-void RefreshReadoutAccessibleNames(FormContext& form)
+void refreshReadoutAccessibleNames(FormContext& form)
 {
     setName(form.Label2, reading("Cj (mol/m3)", form.Label2->text()));
     setName(form.Label5, hours(form.Label5->text()));
     setName(form.Label6, pointer(form.Label6->text()));
 }
 
-void RefreshChartAccessibleTexts(FormContext& form)
+void refreshChartAccessibleTexts(FormContext& form)
 {
     for (long k = 0; k <= 2; ++k) {
         const QString legend = form.Label4(k)->text();

@@ -10,13 +10,13 @@
 namespace tanvera {
 
 // Gives Picture2 the role of a chart; once per program.
-void InstallChartAccessibility();
+void installChartAccessibility();
 
 // Brings the names of the query result, the hours and the pointer readout in line with their
 // captions; cheap enough for every event.
-void RefreshReadoutAccessibleNames(FormContext& form);
+void refreshReadoutAccessibleNames(FormContext& form);
 
 // The legends' names and the chart's description, which change only when the chart does.
-void RefreshChartAccessibleTexts(FormContext& form);
+void refreshChartAccessibleTexts(FormContext& form);
 
 } // namespace tanvera

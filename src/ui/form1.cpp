@@ -122,7 +122,7 @@ Form1::Form1(char separator, MessageBox& messages, QWidget* parent)
     , m_form {.state = *m_state, .messages = messages, .separator = separator}
 {
     registerAssets();
-    InstallChartAccessibility();
+    installChartAccessibility();
     setWindowTitle(QStringLiteral("TANVERA"));
     setWindowIcon(svgIcon(QStringLiteral(":/tanvera.svg")));
     setFont(interfaceFont(Fonts::Window));
@@ -230,17 +230,17 @@ void Form1::buildChartMenu()
     connect(m_form.picture, &QWidget::customContextMenuRequested, menu,
         [this, menu](QPoint at) { menu->popup(m_form.picture->mapToGlobal(at)); });
     connect(copyChart, &QAction::triggered, this,
-        [this] { copyPicture(ChartWithLegend(m_form), this); });
+        [this] { copyPicture(chartWithLegend(m_form), this); });
     connect(m_copyData, &QAction::triggered, this,
-        [this] { copyText(qText(CurvesAsTabSeparated(m_form.drawn, m_form.separator)), this); });
+        [this] { copyText(qText(curvesAsTabSeparated(m_form.drawn, m_form.separator)), this); });
 }
 
 void Form1::afterEvent()
 {
     static_cast<CaptionLabel*>(m_form.Label5)->fitWidth();
     m_copyData->setEnabled(m_form.drawn.curveCount() > 0);
-    RefreshChartAccessibleTexts(m_form);
-    RefreshReadoutAccessibleNames(m_form);
+    refreshChartAccessibleTexts(m_form);
+    refreshReadoutAccessibleNames(m_form);
 }
 
 template <typename Procedure> bool Form1::runEvent(Procedure&& procedure, bool report)
@@ -258,7 +258,7 @@ template <typename Procedure> bool Form1::runEvent(Procedure&& procedure, bool r
         message = std::string("Error en tiempo de ejecución: ") + error.what();
     }
     // A fault can leave a redraw half done: the legends and the slots follow what is drawn.
-    KeepToTheDrawnCurves(m_form);
+    keepToTheDrawnCurves(m_form);
     afterEvent();
     if (report)
         m_form.messages.show(message);

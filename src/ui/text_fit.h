@@ -7,12 +7,12 @@
 // that does not fit, the number takes a shorter form of itself, never a cut one.
 #pragma once
 
+#include "chart/twips.h"
+
 #include <QFont>
 #include <QStringList>
 
 namespace tanvera {
-
-constexpr int SmallestPixelSize = 7; // below this, digits cannot be told apart
 
 struct FittedText
 {
