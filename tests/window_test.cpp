@@ -214,7 +214,7 @@ TEST_F(CommaWindow, IconAndDiagramAreDrawnFromTheirPictures)
 // at each common desktop scale, so that it stays sharp there.
 TEST_F(CommaWindow, PicturesDrawnAtBuildTimeAreTheirFilesPixels)
 {
-    for (const QString file : {QStringLiteral(":/diagram.svg"), QStringLiteral(":/tanvera.svg")})
+    for (const QString& file : {QStringLiteral(":/diagram.svg"), QStringLiteral(":/tanvera.svg")})
         for (const QSize size : bakedSizes(file)) {
             const QImage image = bakedPicture(file, size);
             ASSERT_FALSE(image.isNull()) << file.toStdString();
