@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace tanvera {
@@ -201,18 +202,25 @@ testing::AssertionResult WindowTest::scaleStandsApart() const
     const int width = image.width(), height = image.height();
     // The frame's lines, where they are painted, and the pixels the curves' dots may touch.
     std::vector<bool> line(std::size_t(width * height)), dot(line.size());
-    auto at = [](float twips) { return int(std::floor(twips / 14)); };
+    // A position in pixels, held to the image and a pixel or so around it: items reach far beyond.
+    auto at = [](float twips, int size) {
+        return int(std::clamp(std::floor(double(twips) / 14), -3.0, double(size) + 3));
+    };
     for (const auto& item : picture().items()) {
         if (item.kind == Picture2::Item::Kind::Circle) {
-            for (int y = at(item.y1) - 2; y <= at(item.y1) + 2; ++y)
-                for (int x = at(item.x1) - 2; x <= at(item.x1) + 2; ++x)
+            for (int y = at(item.y1, height) - 2; y <= at(item.y1, height) + 2; ++y)
+                for (int x = at(item.x1, width) - 2; x <= at(item.x1, width) + 2; ++x)
                     if (x >= 0 && y >= 0 && x < width && y < height)
                         dot[std::size_t(y * width + x)] = true;
         }
         if (item.kind != Picture2::Item::Kind::Line)
             continue;
-        for (int y = at(std::min(item.y1, item.y2)); y <= at(std::max(item.y1, item.y2)); ++y)
-            for (int x = at(std::min(item.x1, item.x2)); x <= at(std::max(item.x1, item.x2)); ++x)
+        const int top = std::max(0, at(std::min(item.y1, item.y2), height));
+        const int bottom = std::min(height - 1, at(std::max(item.y1, item.y2), height));
+        const int left = std::max(0, at(std::min(item.x1, item.x2), width));
+        const int right = std::min(width - 1, at(std::max(item.x1, item.x2), width));
+        for (int y = top; y <= bottom; ++y)
+            for (int x = left; x <= right; ++x)
                 line[std::size_t(y * width + x)] = true;
     }
     // Text is painted in grey levels, the curves in colour; dots of all three colours together
