@@ -57,7 +57,7 @@ public:
     explicit ScaleLayout(const Picture2& picture)
         : m_picture(picture)
         , m_fullType(QFontInfo(picture.font()).pixelSize())
-        , m_fullAscent(QFontMetrics(picture.font()).ascent())
+        , m_fullAscent(QFontMetrics(asAtScaleOne(picture.font())).ascent())
     { }
 
     // A line of the frame, as the pixels it covers at scale 1 (twips to pixels rounds down).
@@ -86,6 +86,16 @@ public:
     }
 
 private:
+    // The frame is laid out as at scale 1 on every screen: under a scale factor Qt sets type
+    // without hinting, whose ink reaches a pixel lower, and the frame would take smaller type on
+    // a hi-DPI screen than on any other.
+    QFont asAtScaleOne(QFont type) const
+    {
+        if (m_picture.devicePixelRatioF() != 1)
+            type.setHintingPreference(QFont::PreferVerticalHinting);
+        return type;
+    }
+
     // A text's ink in pixels, the columns from floor(left) to before ceil(right) and the rows
     // likewise; blanks carry none. Placed at `left`, between `lowest` and `highest`.
     struct Placed
@@ -103,7 +113,7 @@ private:
         std::vector<DrawnChart::Text>& laid) const
     {
         const int shownPixels = pixels == m_fullType ? 0 : pixels;
-        const QFont type = m_picture.textFont(shownPixels);
+        const QFont type = asAtScaleOne(m_picture.textFont(shownPixels));
         const QFontMetricsF metrics(type);
         // Smaller type keeps the baseline, which Picture2 sets an ascent below the corner.
         const int ascent = QFontMetrics(type).ascent();
