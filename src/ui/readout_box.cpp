@@ -10,6 +10,15 @@
 
 namespace tanvera {
 
+namespace {
+
+// QLineEdit keeps its text this far inside its contents on each side, and its cursor takes a
+// pixel beyond the text's end; a wider text scrolls.
+constexpr int LineEditMargin = 2;
+constexpr int CursorWidth = 1;
+
+} // namespace
+
 ReadoutBox::ReadoutBox(const QFont& font, QWidget* parent)
     : QLineEdit(parent)
     , m_font(font)
@@ -28,7 +37,7 @@ qreal ReadoutBox::room() const
     const QRect contents = style()
                                ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
                                .marginsRemoved(textMargins());
-    return contents.width() - 2 * 2 - 1; // a line edit's margin of 2 px each side; the cursor
+    return contents.width() - 2 * LineEditMargin - CursorWidth;
 }
 
 void ReadoutBox::resizeEvent(QResizeEvent* event)
