@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <array>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -30,16 +29,10 @@ void typeKeys(QWidget* widget, const QString& typed);
 class RecordingMessageBox : public MessageBox
 {
 public:
-    void show(const std::string& text) override
-    {
-        shown.push_back(text);
-        if (onShow)
-            onShow(text);
-    }
+    void show(const std::string& text) override { shown.push_back(text); }
     // What was shown since the last call, forgotten as it is read.
     std::vector<std::string> take() { return std::exchange(shown, {}); }
     std::vector<std::string> shown;
-    std::function<void(const std::string&)> onShow;
 };
 
 class WindowTest : public testing::Test
@@ -101,7 +94,8 @@ protected:
 
 // Whether a label shows whole words of its caption on whole lines, nothing cut short or broken
 // over two lines: the words shown are the caption's first words, a number among them perhaps in
-// a shorter form of itself, and "…" ends them when any are left out.
+// a shorter form of itself, and "…" ends them when any are left out, never before the first
+// number: "= …" would hide the value it stands for.
 testing::AssertionResult ShowsWholeWords(const QLabel* label);
 bool ReadsAsTheSameNumber(const QString& shorter, const QString& number);
 
