@@ -9,21 +9,16 @@
 // "Copiar datos" copies exactly those runs, no two scale texts run together or touch the frame, no
 // box or label shows a number cut short, and clearing always clears. The seed and the number of
 // actions can be set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS.
-#include "chart/chart_frame.h"
 #include "chart/curves.h"
-#include "chart/twips.h"
 #include "model/integrator.h"
 #include "runtime/fault.h"
 #include "runtime/numtext.h"
-#include "ui/readout_box.h"
-#include "ui/text_fit.h"
 #include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
@@ -304,9 +299,10 @@ protected:
               }))->times;
         ASSERT_EQ(std::size_t(rows.size()), times.size() + 2) << "action " << action; // a last \n
         ASSERT_EQ(rows[0].split(u'\t'), header) << "action " << action;
-        const auto reads = [](QString cell, double value) {
+        const auto reads = [](QString cell, double value) { // with the regional separator
             bool ok = false;
-            return std::abs(cell.replace(u',', u'.').toDouble(&ok) - value)
+            return !cell.contains(u'.')
+                && std::abs(cell.replace(u',', u'.').toDouble(&ok) - value)
                 <= 1e-14 * std::abs(value)
                 && ok;
         };
