@@ -72,12 +72,6 @@ public:
     {
         if (pick(isTime ? 2 : 5) == 0)
             return anyMagnitude(isTime);
-        return everydayText();
-    }
-
-private:
-    QString everydayText()
-    {
         static const std::array<const char*, 40> odd
             = {"", "-", "+", ".", ",", "e", "E5", "1e", "abc", "12abc", "3,6E4", "1.234,5",
                 " 2 45 7", "1e308", "1e400", "9e99", "-1e300", "3.5e38", "1e39", "1e-300",

@@ -27,21 +27,15 @@ TEST_F(Readout, ClearingEmptiesTheChartAndZeroesTheScale)
     moveTo(3000, 1000);
     const std::string before = text("Label6(0)");
 
+    // The curves and their legends go, as the random walk checks after every clearing; the frame
+    // stays with the old scale, and so do the readout's text and the parameters.
     click("Command2");
     EXPECT_EQ(state().CurveSlot, 0);
     EXPECT_EQ(state().ConcAxisMax, 0.f);
     EXPECT_TRUE(dots(Red).empty());
-    EXPECT_TRUE(dots(Green).empty());
-    EXPECT_TRUE(dots(Blue).empty());
-    EXPECT_EQ(legendMarks(), (Marks {false, false, false}));
-    EXPECT_EQ(legends(), Legends {});
-    EXPECT_TRUE(hasText("250,0", 300, 1)); // the frame still shows the old scale
-    EXPECT_EQ(text("Label6(0)"), before); // the readout keeps its text
-    EXPECT_EQ(state().TankVolume(1), 0.0054f); // parameters stay
-
-    click("Command1"); // the next calculation fills slot 0 again, in red
-    EXPECT_EQ(dots(Red).size(), 5001u);
-    EXPECT_EQ(state().CurveSlot, 1);
+    EXPECT_TRUE(hasText("250,0", 300, 1));
+    EXPECT_EQ(text("Label6(0)"), before);
+    EXPECT_EQ(state().TankVolume(1), 0.0054f);
 }
 
 TEST_F(Readout, ClearingCompletesWhenTheFrameCannotBeDrawn)
@@ -99,7 +93,7 @@ TEST_F(Readout, ReadsTheAxesOnScreenWhateverTheBoxesHoldSince)
     click("Command2"); // the frame drawn again with the scale the boxes raised, then zeroed
     // Moved left of its place, which would run it into the top grid line.
     ASSERT_EQ(window->drawnChart().concAxisTop(), "1000,0");
-    EXPECT_LT(texts().front().x1, 300);
+    EXPECT_LT(window->drawnChart().scale.front().x, 300);
     EXPECT_TRUE(scaleStandsApart());
     moveTo(6755, 100);
     EXPECT_EQ(text("Label6(0)"), "20000 , 1000");

@@ -172,20 +172,11 @@ std::vector<Picture2::Item> WindowTest::dots(std::uint32_t colour) const
     return found;
 }
 
-std::vector<Picture2::Item> WindowTest::texts() const
-{
-    std::vector<Picture2::Item> found;
-    for (const auto& item : picture().items()) {
-        if (item.kind == Picture2::Item::Kind::Text)
-            found.push_back(item);
-    }
-    return found;
-}
-
 bool WindowTest::hasText(const std::string& wanted, float x, float y) const
 {
-    for (const auto& item : texts()) {
-        if (picture().textOf(item) == wanted && item.x1 == x && item.y1 == y)
+    for (const auto& item : picture().items()) {
+        if (item.kind == Picture2::Item::Kind::Text && picture().textOf(item) == wanted
+            && item.x1 == x && item.y1 == y)
             return true;
     }
     return false;

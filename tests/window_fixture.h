@@ -74,7 +74,6 @@ protected:
 
     // The curve points drawn in one colour, in drawing order.
     std::vector<Picture2::Item> dots(std::uint32_t colour) const;
-    std::vector<Picture2::Item> texts() const;
     bool hasText(const std::string& text, float x, float y) const;
     // Whether the chart shows each of these texts with its top-left corner there, in twips.
     struct Printed
