@@ -136,36 +136,13 @@ protected:
     // The checks run after every action, each while the ones before it hold.
     void expectSound(long action)
     {
-        for (auto check : {&RandomWalk::expectSlotsAndLegendsSound,
-                 &RandomWalk::expectCurvesAreFreshRuns, &RandomWalk::expectCopyIsTheCurvesDrawn,
-                 &RandomWalk::expectScaleStandsApart, &RandomWalk::expectNumbersShownWhole,
-                 &RandomWalk::expectReadoutReadsTheAxesShown}) {
+        for (auto check :
+            {&RandomWalk::expectCurvesAreFreshRuns, &RandomWalk::expectCopyIsTheCurvesDrawn,
+                &RandomWalk::expectScaleStandsApart, &RandomWalk::expectNumbersShownWhole,
+                &RandomWalk::expectReadoutReadsTheAxesShown}) {
             if (!HasFatalFailure())
                 (this->*check)(action);
         }
-    }
-
-    void expectSlotsAndLegendsSound(long action)
-    {
-        const ChartState& s = state();
-        ASSERT_GE(s.CurveSlot, 0) << "action " << action;
-        ASSERT_LE(s.CurveSlot, 3) << "action " << action;
-        ASSERT_GE(s.ConcAxisMax, 0.f) << "action " << action;
-        int drawn = 0;
-        const Marks shown = legendMarks();
-        const Legends texts = legends();
-        for (int k = 0; k < 3; ++k) {
-            const bool dots = std::any_of(picture().items().begin(), picture().items().end(),
-                [k](const Picture2::Item& item) {
-                    return item.kind == Picture2::Item::Kind::Circle && item.colour == Colours[k];
-                });
-            drawn += dots;
-            ASSERT_EQ(shown[k], dots) << "legend " << k << " after action " << action;
-            ASSERT_EQ(shown[k], !texts[k].empty())
-                << "legend text " << k << " after action " << action;
-        }
-        // The next "Calcular" computes slot CurveSlot: one past the curves drawn, faults or not.
-        ASSERT_EQ(s.CurveSlot, drawn) << "slots drawn after action " << action;
     }
 
     // The pointer readout reads the axes as printed, whatever the boxes hold since: at the plot's
@@ -336,12 +313,14 @@ protected:
             ASSERT_FALSE(shown[k]) << "legend " << k << " after clearing at action " << action;
     }
 
-    // Every curve on the chart is its slot's stored parameters integrated afresh over the time
-    // axis shown and the current StepCount: as many dots as steps up to where its tank
-    // overflows, each at its step's x, and a few at the heights of the fresh concentrations.
+    // Legends follow their curves, CurveSlot counts them, and every curve on the chart is its
+    // slot's stored parameters integrated afresh over the time axis drawn and the current
+    // StepCount: as many dots as steps up to where its tank overflows, each at its step's x, and
+    // a few at the heights of the fresh concentrations.
     void expectCurvesAreFreshRuns(long action)
     {
         const ChartState& s = state();
+        ASSERT_GE(s.ConcAxisMax, 0.f) << "action " << action;
         m_drawn = {};
         if (m_fresh.size() > 64) // not while this check holds curves found in it
             m_fresh.clear();
@@ -351,52 +330,52 @@ protected:
                 if (item.kind == Picture2::Item::Kind::Circle && item.colour == Colours[k])
                     curves[k].push_back(&item);
         }
-        const auto& axes = window->drawnChart().axes;
+        const Marks shown = legendMarks();
+        const Legends texts = legends();
+        int drawn = 0;
         for (int k = 0; k < 3; ++k) {
-            if (curves[k].empty())
+            ASSERT_EQ(shown[k], !curves[k].empty()) << "legend " << k << ", action " << action;
+            ASSERT_EQ(shown[k], !texts[k].empty()) << "legend text " << k << ", action " << action;
+            drawn += shown[k];
+        }
+        // The next "Calcular" computes slot CurveSlot: one past the curves drawn, faults or not.
+        ASSERT_EQ(s.CurveSlot, drawn) << "slots drawn after action " << action;
+
+        // The axis drawn, which the readout's check holds to the axis printed. Its scale is the
+        // one it was drawn with, so the heights are compared through the first dot, which stands
+        // at the initial concentration in every run. The positions are worked out here from the
+        // plot's bounds, not by the mapping that placed the dots.
+        const auto& axes = window->drawnChart().axes;
+        const ChartMapping map = ChartMapping::of(s, picture());
+        const double base = map.H - map.offsetY; // the time axis, C = 0
+        for (int k = 0; k < 3; ++k) {
+            const std::vector<const Picture2::Item*>& dots = curves[k];
+            if (dots.empty())
                 continue;
             ASSERT_TRUE(axes) << "curve " << k << " without a time axis, action " << action;
-            // The axis drawn: the readout's check holds it to the axis printed.
-            const double T = axes->maxTime;
-            const FreshCurve& fresh = freshRun(k, T, s.StepCount);
-            ASSERT_FALSE(fresh.faults) << "curve " << k << " drawn, but its run over " << T
-                                       << " s faults; action " << action;
-            ASSERT_EQ(curves[k].size(), fresh.conc.size())
-                << "points of curve " << k << " over " << T << " s, action " << action;
-            expectHeightsFollow(*curves[k].front(), fresh, curves[k], k, action);
+            const FreshCurve& fresh = freshRun(k, axes->maxTime, s.StepCount);
+            ASSERT_FALSE(fresh.faults) << "curve " << k << " drawn, but its run over "
+                                       << axes->maxTime << " s faults; action " << action;
+            ASSERT_EQ(dots.size(), fresh.conc.size())
+                << "points of curve " << k << " over " << axes->maxTime << " s, action " << action;
+            const double perConc = (base - dots[0]->y1) / fresh.conc[0];
+            const std::size_t last = dots.size() - 1;
+            for (std::size_t j : {last / 3, last / 2, 2 * last / 3, last}) {
+                const double x = map.offsetX + double(j) * map.plotWidth() / double(s.StepCount);
+                ASSERT_NEAR(dots[j]->x1, x, 0.01)
+                    << "curve " << k << " step " << j << ", action " << action;
+                const double y = base - fresh.conc[j] * perConc;
+                if (base - dots[0]->y1 < 50 || y < 0 || y > map.H)
+                    continue; // too near the axis to read the scale from it, or off the chart
+                ASSERT_NEAR(dots[j]->y1, y, 0.5 + 1e-4 * std::abs(base - y))
+                    << "curve " << k << " step " << j << ", action " << action;
+            }
             m_drawn[k] = &fresh;
             ++curvesChecked;
-            if (HasFatalFailure())
-                return;
         }
     }
 
 private:
-    // The axis's scale is the one it was drawn with, so the heights are compared through the
-    // first dot, which stands at the initial concentration in every run. The positions are
-    // worked out here from the plot's bounds, not by the mapping that placed the dots.
-    void expectHeightsFollow(const Picture2::Item& first, const FreshCurve& fresh,
-        const std::vector<const Picture2::Item*>& dots, int k, long action)
-    {
-        const ChartMapping map = ChartMapping::of(state(), picture());
-        const double base = map.H - map.offsetY; // the time axis, C = 0
-        const long steps = state().StepCount;
-        const double perConc = (base - first.y1) / fresh.conc[0];
-        const std::size_t last = dots.size() - 1;
-        for (std::size_t j : {last / 3, last / 2, 2 * last / 3, last}) {
-            const double x = map.offsetX + double(j) * map.plotWidth() / double(steps);
-            ASSERT_NEAR(dots[j]->x1, x, 0.01)
-                << "curve " << k << " step " << j << ", action " << action;
-            if (base - first.y1 < 50) // too near the axis to read the scale from it
-                continue;
-            const double y = base - fresh.conc[j] * perConc;
-            if (y < 0 || y > map.H)
-                continue;
-            ASSERT_NEAR(dots[j]->y1, y, 0.5 + 1e-4 * std::abs(base - y))
-                << "curve " << k << " step " << j << ", action " << action;
-        }
-    }
-
     // Cached by the run's inputs, so an unchanged curve is not integrated again.
     const FreshCurve& freshRun(int k, double T, std::int16_t steps)
     {
