@@ -60,7 +60,8 @@ protected:
 
 } // namespace
 
-TEST_F(ChartCopy, MenuOffersDataOnlyWithACurveOnTheChart)
+// "Copiar datos" is enabled with a curve on the chart only: the walk checks it at every change.
+TEST_F(ChartCopy, RightClickOpensAMenuWithTheChartAndItsData)
 {
     const QList<QAction*> entries = menuOpened();
     ASSERT_EQ(entries.size(), 2);
@@ -68,10 +69,6 @@ TEST_F(ChartCopy, MenuOffersDataOnlyWithACurveOnTheChart)
     EXPECT_EQ(entries[1]->text().toStdString(), "Copiar datos");
     EXPECT_TRUE(entries[0]->isEnabled());
     EXPECT_FALSE(entries[1]->isEnabled());
-    click("Command1");
-    EXPECT_TRUE(menuOpened().value(1)->isEnabled());
-    click("Command2");
-    EXPECT_FALSE(menuOpened().value(1)->isEnabled());
 }
 
 TEST_F(ChartCopy, DataAfterAFailedCalculationAreTheRunsStillDrawn)

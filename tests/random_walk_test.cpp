@@ -125,14 +125,6 @@ protected:
         m_copied = m_printsChecked = std::nullopt;
     }
 
-    std::string boxTexts() const
-    {
-        std::string texts;
-        for (const char* name : Boxes)
-            texts += " [" + text(name) + "]";
-        return texts;
-    }
-
     // The checks run after every action, each while the ones before it hold.
     void expectSound(long action)
     {
@@ -481,11 +473,13 @@ TEST_F(RandomWalk, NoActionCrashesOrLeavesTheStateUnsound)
         if (HasFatalFailure()) {
             for (auto i = before; i < messages.shown.size(); ++i)
                 note("message: " + messages.shown[i]);
-            std::string trail;
+            std::string trail, boxes;
             for (const std::string& step : recent)
                 trail += "\n  " + step;
+            for (const char* name : Boxes)
+                boxes += " [" + text(name) + "]";
             ADD_FAILURE() << "seed " << seed << ", the last actions:" << trail
-                          << "\nboxes:" << boxTexts() << "\nCurveSlot " << state().CurveSlot
+                          << "\nboxes:" << boxes << "\nCurveSlot " << state().CurveSlot
                           << ", MaxTime " << state().MaxTime;
             return;
         }
