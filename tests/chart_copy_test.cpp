@@ -18,22 +18,6 @@ namespace {
 class ChartCopy : public WindowTest
 {
 protected:
-    // The menu a right click on the chart opens, and its entries; closed again.
-    QList<QAction*> menuOpened() const
-    {
-        const QPoint at(100, 100);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, picture().mapToGlobal(at));
-        QApplication::sendEvent(&picture(), &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) {
-            ADD_FAILURE() << "no menu opened";
-            return {};
-        }
-        const QList<QAction*> entries = menu->actions();
-        menu->close();
-        return entries;
-    }
-
     QAction* action(const char* text) const
     {
         for (QAction* action : picture().findChild<QMenu*>()->actions()) {
@@ -63,7 +47,13 @@ protected:
 // "Copiar datos" is enabled with a curve on the chart only: the walk checks it at every change.
 TEST_F(ChartCopy, RightClickOpensAMenuWithTheChartAndItsData)
 {
-    const QList<QAction*> entries = menuOpened();
+    const QPoint at(100, 100);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, picture().mapToGlobal(at));
+    QApplication::sendEvent(&picture(), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> entries = menu->actions();
+    menu->close();
     ASSERT_EQ(entries.size(), 2);
     EXPECT_EQ(entries[0]->text().toStdString(), "Copiar gráfica");
     EXPECT_EQ(entries[1]->text().toStdString(), "Copiar datos");

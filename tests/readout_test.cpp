@@ -91,10 +91,7 @@ TEST_F(Readout, ReadsTheAxesOnScreenWhateverTheBoxesHoldSince)
     moveTo(800, 100);
     EXPECT_EQ(text("Label6(0)"), "0 , 250");
     click("Command2"); // the frame drawn again with the scale the boxes raised, then zeroed
-    // Moved left of its place, which would run it into the top grid line.
     ASSERT_EQ(window->drawnChart().concAxisTop(), "1000,0");
-    EXPECT_LT(window->drawnChart().scale.front().x, 300);
-    EXPECT_TRUE(scaleStandsApart());
     moveTo(6755, 100);
     EXPECT_EQ(text("Label6(0)"), "20000 , 1000");
 }
