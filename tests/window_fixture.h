@@ -83,8 +83,8 @@ protected:
     };
     testing::AssertionResult hasTexts(std::initializer_list<Printed> wanted) const;
     // Whether the scale's texts, as painted at scale 1, keep a blank pixel between their ink and
-    // every line and the box's border, and the time row shows its texts as that many runs of ink
-    // at least five blank columns apart.
+    // every line and the box's border, the time row shows its texts as that many runs of ink at
+    // least five blank columns apart, and the concentration column its texts a blank row apart.
     testing::AssertionResult scaleStandsApart() const;
 
     RecordingMessageBox messages;
