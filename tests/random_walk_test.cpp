@@ -219,7 +219,8 @@ protected:
     // before it redraws.
     void expectCopyIsTheCurvesDrawn(long action)
     {
-        std::uint64_t key = drawingKey();
+        const std::uint64_t drawing = drawingKey();
+        std::uint64_t key = drawing;
         for (int k = 0; k < 3; ++k) {
             for (std::size_t j = 0; m_drawn[k] && j < m_drawn[k]->conc.size(); ++j)
                 key = (key ^ std::bit_cast<std::uint64_t>(state().ConcResults(k, long(j))))
@@ -227,7 +228,9 @@ protected:
         }
         if (key == m_copied)
             return;
+        const bool resultsOnly = m_copied && drawing == m_copiedDrawing;
         m_copied = key;
+        m_copiedDrawing = drawing;
         QAction* copyData = nullptr;
         for (QAction* entry : picture().findChild<QMenu*>()->actions())
             copyData = entry->text() == QStringLiteral("Copiar datos") ? entry : copyData;
@@ -244,14 +247,15 @@ protected:
         ASSERT_EQ(copyData->isEnabled(), !curves.empty()) << "\"Copiar datos\", action " << action;
 
         // The record the copy is written from, at every change; the copy itself every few
-        // changes, since writing out every number costs more than all the other checks.
+        // changes, since writing out every number costs more than all the other checks, and
+        // whenever the results changed under the same drawing, which the copy must not follow.
         const DrawnChart& drawn = window->drawnChart();
         ASSERT_EQ(std::size_t(drawn.curveCount()), curves.size()) << "action " << action;
         for (std::size_t i = 0; i < curves.size(); ++i)
             ASSERT_TRUE(drawn.curves[i].conc == curves[i]->conc)
                 << "curve " << drawn.curves[i].legend << " recorded not as drawn, action "
                 << action;
-        if (curves.empty() || ++m_copiesChecked % 8 != 0)
+        if (curves.empty() || (++m_copiesChecked % 8 != 0 && !resultsOnly))
             return;
         QGuiApplication::clipboard()->clear();
         copyData->trigger();
@@ -401,6 +405,7 @@ private:
 
     std::array<const FreshCurve*, 3> m_drawn {}; // of each slot drawn, its fresh run
     std::optional<std::uint64_t> m_copied; // what the last copy checked was made of
+    std::uint64_t m_copiedDrawing = 0;
     long m_copiesChecked = 0;
     std::optional<std::uint64_t> m_printsChecked; // the drawing last checked
 
