@@ -86,13 +86,6 @@ TEST_F(EdgeRuns, HoursAreSecondsDividedBySixtyTwice)
     }
 }
 
-TEST_F(EdgeRuns, SevenSignificantDigitsOfASingleInTheLegend)
-{
-    calculate("5.4", "10", "250", "20000", "99.12345");
-    EXPECT_EQ(text("Label4(0)"),
-        "V = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- Ap.Valv = 99,12345 (%)");
-}
-
 TEST_F(EdgeRuns, DecimalCommaRuleCoversEveryBoxTheRequestReads)
 {
     // Typed, or set from code for the locked box 5; box 6 holds the "10,00" that reading wrote.

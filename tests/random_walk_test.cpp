@@ -4,10 +4,7 @@
 // A long random walk of user actions on the real window: texts of every kind typed into every
 // box, numbers of every magnitude above all in the maximum time and the query time, clicks on
 // the three buttons and pointer moves in and around the chart. Nothing may crash or trip a
-// sanitizer, and after every action the state must stay sound: legends follow their curves,
-// every curve drawn is its slot's run over the time axis shown, CurveSlot counts the curves drawn,
-// "Copiar datos" copies exactly those runs, no two scale texts run together or touch the frame, no
-// box or label shows a number cut short, and clearing always clears. The seed and the number of
+// sanitizer, and after every action the checks below must hold. The seed and the number of
 // actions can be set with TANVERA_WALK_SEED and TANVERA_WALK_ACTIONS.
 #include "chart/curves.h"
 #include "model/integrator.h"

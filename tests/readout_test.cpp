@@ -9,13 +9,10 @@ using Readout = WindowTest;
 
 TEST_F(Readout, ShowsTimeAndConcentrationUnderThePointer)
 {
-    moveTo(6755, 100); // top-right corner of the grid
-    EXPECT_EQ(text("Label6(0)"), "20000 , 250");
-    EXPECT_EQ(picture().cursor().shape(), Qt::CrossCursor);
-    moveTo(800, 4760);
-    EXPECT_EQ(text("Label6(0)"), "0 , 0");
+    // The plot's corners the random walk reads under every axis; here, beyond them.
     moveTo(500, 2430); // left of the axis: negative time
     EXPECT_EQ(text("Label6(0)"), "-1007,6 , 125");
+    EXPECT_EQ(picture().cursor().shape(), Qt::CrossCursor);
     moveTo(2288.75f, 4900); // below the time axis: negative concentration
     EXPECT_EQ(text("Label6(0)"), "5000 , -7,5");
 }

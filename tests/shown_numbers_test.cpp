@@ -74,9 +74,9 @@ TEST_F(ShownNumbers, BoxesTheProgramWritesShowTheirStart)
 
 TEST_F(ShownNumbers, CaptionsShowWholeWordsOnWholeLines)
 {
-    calculate("12.345", "123.456", "5.4", "20000", "33.3");
+    calculate("12.345", "123.456", "5.4", "20000", "99.12345"); // a Single's seven digits
     const QString legend = QStringLiteral("V = 12,345 (l) -- Q = 123,456 (l/h) -- Co = "
-                                          "5,40000009536743 (mol/m3) -- Ap.Valv = 33,3 (%)");
+                                          "5,40000009536743 (mol/m3) -- Ap.Valv = 99,12345 (%)");
     ASSERT_EQ(control<QLabel>("Label4(0)")->text(), legend);
 
     const char sep = ',';
