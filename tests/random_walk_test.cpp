@@ -51,24 +51,21 @@ public:
         return std::uniform_real_distribution<double>(low, high)(m_random);
     }
 
-    // A number of any magnitude a Double holds, 1e-45 to 1.78e308, either sign, in any notation.
-    QString anyMagnitude(bool isTime)
-    {
-        // For a time, the top decades, where the chart's arithmetic gives out, come up more often.
-        const double magnitude = pick(isTime ? 3 : 8) ? uniform(-45, 308) : uniform(300, 308.25);
-        const double value = std::pow(10.0, magnitude) * (pick(2) ? 1 : -1);
-        // Few digits: every key typed runs the box's reaction again.
-        const char format = magnitude < 12 && pick(2) ? 'f' : "eg"[pick(2)];
-        QString number = QString::number(value, format, pick(4));
-        return pick(4) == 0 ? number.replace('.', ',') : number;
-    }
-
     // A text a student might type, or one that tries to break the program. The times (maximum
     // and query) get a number of any magnitude more often: the chart's limits live there.
     QString text(bool isTime)
     {
-        if (pick(isTime ? 2 : 5) == 0)
-            return anyMagnitude(isTime);
+        if (pick(isTime ? 2 : 5) == 0) {
+            // Any magnitude a Double holds, 1e-45 to 1.78e308, either sign, in any notation; for
+            // a time, the top decades, where the chart's arithmetic gives out, more often.
+            const double magnitude
+                = pick(isTime ? 3 : 8) ? uniform(-45, 308) : uniform(300, 308.25);
+            const double value = std::pow(10.0, magnitude) * (pick(2) ? 1 : -1);
+            // Few digits: every key typed runs the box's reaction again.
+            const char format = magnitude < 12 && pick(2) ? 'f' : "eg"[pick(2)];
+            QString number = QString::number(value, format, pick(4));
+            return pick(4) == 0 ? number.replace('.', ',') : number;
+        }
         static const std::array<const char*, 40> odd
             = {"", "-", "+", ".", ",", "e", "E5", "1e", "abc", "12abc", "3,6E4", "1.234,5",
                 " 2 45 7", "1e308", "1e400", "9e99", "-1e300", "3.5e38", "1e39", "1e-300",

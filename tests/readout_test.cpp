@@ -17,15 +17,15 @@ TEST_F(Readout, ShowsTimeAndConcentrationUnderThePointer)
     EXPECT_EQ(text("Label6(0)"), "5000 , -7,5");
 }
 
-TEST_F(Readout, ClearingEmptiesTheChartAndZeroesTheScale)
+// Clearing zeroes the scale and keeps the frame, the readout's text and the parameters; the
+// curves and their legends go, as the random walk checks after every clearing. Both ways of
+// clearing, the button and the fourth calculation that starts a new chart, complete when the
+// frame cannot be drawn.
+TEST_F(Readout, ClearingZeroesTheScaleAndCompletesWhenTheFrameCannotBeDrawn)
 {
     drawThreeCurves();
-    ASSERT_EQ(state().CurveSlot, 3);
     moveTo(3000, 1000);
     const std::string before = text("Label6(0)");
-
-    // The curves and their legends go, as the random walk checks after every clearing; the frame
-    // stays with the old scale, and so do the readout's text and the parameters.
     click("Command2");
     EXPECT_EQ(state().CurveSlot, 0);
     EXPECT_EQ(state().ConcAxisMax, 0.f);
@@ -33,16 +33,11 @@ TEST_F(Readout, ClearingEmptiesTheChartAndZeroesTheScale)
     EXPECT_TRUE(hasText("250,0", 300, 1));
     EXPECT_EQ(text("Label6(0)"), before);
     EXPECT_EQ(state().TankVolume(1), 0.0054f);
-}
 
-TEST_F(Readout, ClearingCompletesWhenTheFrameCannotBeDrawn)
-{
-    // Both ways of clearing: the button, and the fourth calculation that starts a new chart.
     for (const char* button : {"Command2", "Command1"}) {
         typeInto("Text1(3)", "20000");
         click("Command2");
         drawThreeCurves();
-        ASSERT_EQ(state().CurveSlot, 3);
         // The chart takes the substitute time for it; a query then reads the box as it stands,
         // too large for the frame's time scale.
         typeInto("Text1(3)", "-1e308");
@@ -62,9 +57,8 @@ TEST_F(Readout, FaultIsReportedOnceWhileThePointerMoves)
     moveTo(6755, 100);
     typeInto("Text1(3)", "1e305");
     messages.shown.clear();
-    moveTo(6000, 100);
-    moveTo(6100, 100);
-    moveTo(6200, 100);
+    for (const float x : {6000.f, 6100.f, 6200.f})
+        moveTo(x, 100);
     EXPECT_TRUE(OneOverflowFault(messages.shown));
     // No earlier reading stands as if it were current, on the screen or for a screen reader.
     EXPECT_EQ(text("Label6(0)"), "");
