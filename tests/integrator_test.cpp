@@ -43,8 +43,6 @@ TEST(TankModel, FaultsOnEmptySlotZeroVolumeAndBadSlot)
 
     s->CurveSlot = 4;
     EXPECT_EQ(faultOf([&] { f(*s, 0, 250); }), FaultKind::IndexOutOfRange);
-    s->CurveSlot = -1;
-    EXPECT_EQ(faultOf([&] { f(*s, 0, 250); }), FaultKind::IndexOutOfRange);
 }
 
 TEST(RungeKutta, CurveRunMatchesReferenceToTheLastDigit)

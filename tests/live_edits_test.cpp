@@ -104,6 +104,13 @@ TEST_F(MaxTimeEdit, RelabelsRescalesAndRecomputes)
     EXPECT_EQ(state().CurveSlot, 1);
     const double rate = double(state().InflowRate(0)) / double(state().StartVolume(0));
     EXPECT_NEAR(state().ConcResults(0, 5000), 250 * std::exp(-rate * 36000), 1e-6);
+
+    // Seconds divided by sixty twice: 54 s is 0.015 h, 54/60/60 lies just above the half and
+    // 54/3600 just below it; 306 s is 0.085 h, where the two lie the other way round.
+    for (const auto& [seconds, hours] : {std::pair {"54", "= 0,02 h"}, {"306", "= 0,08 h"}}) {
+        typeInto("Text1(3)", seconds);
+        EXPECT_EQ(text("Label5"), hours) << seconds;
+    }
 }
 
 TEST_F(MaxTimeEdit, NonPositiveTimesBecomeATenThousandthOfASecondOnTheChartOnly)
