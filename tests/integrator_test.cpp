@@ -67,12 +67,10 @@ TEST(RungeKutta, CurveRunMatchesReferenceToTheLastDigit)
     EXPECT_EQ(s->ConcPoints(5000), 0.89677165466756625);
 }
 
-TEST(RungeKutta, QueryRunAndEmptySpan)
+// A query's run of 1000 steps over 1000 s is held to its last digit by the time query's test.
+TEST(RungeKutta, EmptySpanAndNoStep)
 {
     auto s = startValues();
-    RungeKutta(*s, 0, 1000, 1000, 250);
-    EXPECT_EQ(s->ConcPoints(1000), 149.4643097118221);
-
     s->TimePoints(8) = -1; // rows above N keep what they held
     RungeKutta(*s, 30, 30, 7, 12.5);
     for (int i = 0; i <= 7; ++i) {
