@@ -12,8 +12,6 @@ namespace {
 using TimeQuery = WindowTest;
 using MaxTimeEdit = WindowTest;
 
-const char* TimeMessage = "El tiempo debe ser mayor que 0";
-
 } // namespace
 
 TEST_F(TimeQuery, ShowsTheConcentrationAtTheTypedTimeRoundedHalfToEven)
@@ -36,7 +34,7 @@ TEST_F(TimeQuery, ShowsTheConcentrationAtTheTypedTimeRoundedHalfToEven)
 
     shownFor("1000");
     EXPECT_EQ(shownFor("-0.6"), "250,0000"); // from "-0.", the last time that passed
-    EXPECT_EQ(messages.take(), std::vector<std::string> {TimeMessage});
+    EXPECT_EQ(messages.take(), std::vector<std::string> {"El tiempo debe ser mayor que 0"});
     shownFor("3e9"); // out of range: a fault, and the window goes on
     EXPECT_TRUE(OneOverflowFault(messages.take()));
     EXPECT_EQ(shownFor("1000"), "149,4643");
