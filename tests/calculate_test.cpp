@@ -144,6 +144,7 @@ TEST_F(Calculate, FaultsAreReportedWholeAndTheWindowGoesOn)
         const char *litres, *flow, *time, *valve;
         std::string shown;
     };
+    const std::string hexadecimal = "&H1" + std::string(256, '0'); // 2^1024
     // The time named is written as every number the window shows: "456.00684" would be 456006840.
     for (const Case& c :
         {Case {"0.1", "1000", "20000.3", "100", fault + unstable + "456,006840000001" + advice},
@@ -155,6 +156,8 @@ TEST_F(Calculate, FaultsAreReportedWholeAndTheWindowGoesOn)
                     + "División por cero.\n\nEl volumen de líquido del depósito llega a cero "
                       "cerca de t = -1023,75 s."},
             Case {"1e400", "10", "20000", "100",
+                fault + "Desbordamiento.\n\nEl número escrito es demasiado grande."},
+            Case {hexadecimal.c_str(), "10", "20000", "100",
                 fault + "Desbordamiento.\n\nEl número escrito es demasiado grande."},
             Case {"1e300", "10", "20000", "100", fault + "Desbordamiento."}}) { // not a Single
         calculate(c.litres, c.flow, "250", c.time, c.valve);

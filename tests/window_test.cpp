@@ -3,10 +3,13 @@
 
 #include "runtime/numtext.h"
 #include "ui/baked_pictures.h"
+#include "ui/qt_message_box.h"
+#include "ui/window_pictures.h"
 #include "window_fixture.h"
 
+#include <QMessageBox>
 #include <QPainter>
-#include <QSet>
+#include <QTimer>
 #ifdef TANVERA_TESTS_DRAW_SVG
 #include <QSvgRenderer>
 #endif
@@ -139,9 +142,12 @@ TEST_F(CommaWindow, BoxesAreNamedByTheirCaptionsForScreenReaders)
     for (auto& [name, caption] : boxes) {
         EXPECT_EQ(box(name)->accessibleName().toStdString(), caption) << name;
         box(name)->setText(longText);
-        // A locked box shows a shorter form of a number too long for it, and holds it whole.
+        // A locked box shows a shorter form of a number too long for it, and tells it whole in
+        // its tool tip and its name.
         const bool locked = box(name)->isReadOnly();
         EXPECT_EQ((locked ? box(name)->toolTip() : box(name)->text()), longText) << name;
+        EXPECT_EQ(box(name)->accessibleName(),
+            QString::fromUtf8(caption) + (locked ? " " + longText : ""));
     }
 }
 
@@ -183,6 +189,25 @@ TEST_F(CommaWindow, LockedBoxesIgnoreTypingAndKeysPressNoButton)
     EXPECT_TRUE(dots(Red).empty());
 }
 
+TEST_F(CommaWindow, MessagesShowInABoxTitledAndAnsweredInSpanish)
+{
+    QString title, shown, answer;
+    qsizetype buttons = 0;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle(), shown = box->text(), buttons = box->buttons().size();
+            answer = box->defaultButton()->text();
+            EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+            box->defaultButton()->click();
+        }
+    });
+    QtMessageBox().show(ValidationMessage);
+    EXPECT_EQ(title.toStdString(), "TANVERA");
+    EXPECT_EQ(shown.toStdString(), ValidationMessage);
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(answer.toStdString(), "Aceptar");
+}
+
 TEST_F(CommaWindow, SalirClosesTheWindowWithoutAQuestion)
 {
     click("Command1");
@@ -193,20 +218,85 @@ TEST_F(CommaWindow, SalirClosesTheWindowWithoutAQuestion)
     EXPECT_TRUE(messages.shown.empty());
 }
 
-// The pictures are drawn from compiled-in SVG files; a wrong name or an unregistered resource
-// would leave them blank without any error.
-TEST_F(CommaWindow, IconAndDiagramAreDrawnFromTheirPictures)
+// Each picture shows its parts in their colours wherever it was drawn: a wrong name, an
+// unregistered resource or a changed file would show something else without any error.
+TEST_F(CommaWindow, IconAndDiagramShowTheirParts)
 {
-    const QImage icon = window->windowIcon().pixmap(32).toImage();
-    ASSERT_FALSE(icon.isNull());
-    EXPECT_GT(qAlpha(icon.pixel(16, 16)), 0);
+    struct Part
+    {
+        const char* what;
+        int x, y; // the diagram's pixels; the icon's in 256ths
+        QRgb colour;
+    };
+    const auto near = [](QRgb seen, QRgb wanted, int by) {
+        for (int shift = 0; shift < 32; shift += 8)
+            if (std::abs(int(seen >> shift & 0xFF) - int(wanted >> shift & 0xFF)) > by)
+                return false;
+        return true;
+    };
+    // As the window shows it, and as it is drawn for a desktop at twice the scale.
+    for (const int scale : {1, 2}) {
+        const QImage diagram = scale == 1
+            ? control("Image1")->grab().toImage()
+            : svgPicture(QStringLiteral(":/diagram.svg"), control("Image1")->size() * 2);
+        for (const Part& part : {Part {"empty tank", 220, 140, 0xFFFFFFFF},
+                 Part {"liquid", 220, 240, 0xFFC9E2F9}, Part {"inlet pipe", 30, 40, 0xFF1F2A38},
+                 Part {"feed arrow", 60, 37, 0xFF1F2A38}, Part {"pump", 118, 31, 0xFFFFFFFF},
+                 Part {"motor", 268, 8, 0xFF4A5A70}, Part {"rotation arrow", 281, 23, 0xFFC0392B},
+                 Part {"impeller", 250, 255, 0xFF4A5A70}, Part {"standpipe", 385, 200, 0xFF1F2A38},
+                 Part {"outlet arrow", 365, 270, 0xFF1F2A38}, Part {"valve", 423, 184, 0xFFFFFFFF},
+                 Part {"drain", 450, 215, 0xFF1F2A38}, Part {"blue corner", 5, 360, 0xFF6D9BDB},
+                 Part {"white corner", 525, 5, 0xFFFFFFFF}, Part {"frame", 0, 200, 0xFF1F2A38},
+                 Part {"frame open by the valve's caption", 529, 120, 0xFFF1F6FC}}) {
+            const QRgb seen = diagram.pixel(part.x * scale, part.y * scale);
+            EXPECT_TRUE(near(seen, part.colour, 6))
+                << part.what << " at scale " << scale << ": " << std::hex << seen;
+        }
+    }
+    // White letters on a red body, on no background, at every size the icon has.
+    for (const QSize size : window->windowIcon().availableSizes()) {
+        const QImage icon = window->windowIcon().pixmap(size).toImage();
+        for (const Part& part : {Part {"corner", 2, 2, 0}, Part {"T", 85, 150, 0xFFFFFFFF},
+                 Part {"V", 177, 165, 0xFFFFFFFF}, Part {"body", 128, 215, 0xFFB31111}}) {
+            const QRgb seen = icon.pixel(part.x * size.width() / 256, part.y * size.height() / 256);
+            EXPECT_TRUE(near(seen, part.colour, 16))
+                << part.what << " at " << size.width() << ": " << std::hex << seen;
+        }
+    }
+}
 
-    const QImage diagram = control("Image1")->grab().toImage();
-    QSet<QRgb> colours;
-    for (int y = 0; y < diagram.height(); y += 5)
-        for (int x = 0; x < diagram.width(); x += 5)
-            colours.insert(diagram.pixel(x, y));
-    EXPECT_GT(colours.size(), 20);
+// What the window paints by hand: the query's frame and its rules, the legend marks and the
+// chart's border, in the colours of the window's palette.
+TEST_F(CommaWindow, HandPaintedControlsShowInTheirColours)
+{
+    const QPalette& palette = window->palette();
+    const QImage frame = control("Frame1")->grab().toImage();
+    EXPECT_EQ(frame.pixel(0, 60), palette.color(QPalette::Window).darker(111).rgb());
+    EXPECT_EQ(frame.pixel(50, 80), palette.color(QPalette::Window).darker(101).rgb());
+    int titleInk = 0; // the title, dark, above the frame's top line
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 100; ++x)
+            titleInk += qGray(frame.pixel(x, y)) < 128;
+    EXPECT_GT(titleInk, 100);
+    QPalette green = palette; // a rule takes the text colour of its theme
+    green.setColor(QPalette::WindowText, Qt::darkGreen);
+    control("Line1")->setPalette(green);
+    EXPECT_EQ(control("Line1")->grab().toImage().pixel(100, 0), QColor(Qt::darkGreen).rgb());
+    drawThreeCurves();
+    EXPECT_EQ(control("Line3(0)")->grab().toImage().pixel(20, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(control("Line3(2)")->grab().toImage().pixel(20, 1), qRgb(0, 0, 255));
+
+    // The chart shows its picture as drawn, inside a border that marks the focus.
+    const QImage rendered = picture().renderedImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = picture().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect inside = shown.rect().adjusted(1, 1, -1, -1);
+    EXPECT_EQ(shown.copy(inside), rendered.copy(inside));
+    EXPECT_EQ(shown.pixel(0, 100), palette.color(QPalette::Mid).rgb());
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    picture().setFocus();
+    EXPECT_EQ(picture().grab().toImage().pixel(0, 100), palette.color(QPalette::Highlight).rgb());
 }
 
 // The diagram and the icon shown at start-up were drawn when the program was built: they must be
