@@ -30,20 +30,17 @@ TEST_F(Calculate, StartValuesDrawTheRedCurveWithItsLegend)
 TEST_F(Calculate, OverflowIsReportedOnceAndCutsTheCurve)
 {
     calculate("10", "100", "5,4", "20000", "10");
-    ASSERT_EQ(messages.shown, std::vector<std::string> {"Desbordamniento a t = 3600 (s)"});
+    ASSERT_EQ(messages.take(), std::vector<std::string> {"Desbordamniento a t = 3600 (s)"});
     EXPECT_EQ(dots(Red).size(), 901u);
     EXPECT_EQ(text("Text1(2)"), "5.4"); // the comma rule rewrote the box
     EXPECT_EQ(text("Label4(0)"),
         "V = 10 (l) -- Q = 100 (l/h) -- Co = 5,40000009536743 (mol/m3) -- Ap.Valv = 10 (%)");
     EXPECT_EQ(state().CurveSlot, 1);
-}
 
-TEST_F(Calculate, OverflowTimeShowsFifteenDigits)
-{
-    calculate("1", "162.1", "250", "1000", "0");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], "Desbordamniento a t = 199,999999999997 (s)");
-    EXPECT_EQ(dots(Red).size(), 1001u);
+    calculate("1", "162.1", "250", "1000", "0"); // its time in fifteen digits
+    EXPECT_EQ(
+        messages.shown, std::vector<std::string> {"Desbordamniento a t = 199,999999999997 (s)"});
+    EXPECT_EQ(dots(Green).size(), 1001u);
 }
 
 TEST_F(Calculate, ValveAboveAHundredIsLimited)
@@ -84,11 +81,9 @@ TEST_F(Calculate, InvalidInputsAreRejectedWithoutACurve)
 TEST_F(Calculate, LargerCurveRescalesTheEarlierOne)
 {
     click("Command1");
-    const float firstStart = dots(Red)[0].y1;
     calculate("5.4", "10", "500", "20000", "100");
     EXPECT_EQ(state().ConcAxisMax, 500.f);
     EXPECT_EQ(dots(Red)[0].y1, 2430.f); // 250 is now half way up
-    EXPECT_GT(dots(Red)[0].y1, firstStart);
     EXPECT_EQ(dots(Green)[0].y1, 100.f);
     EXPECT_TRUE(hasText("500,0", 300, 1));
 }
