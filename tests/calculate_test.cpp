@@ -19,8 +19,6 @@ TEST_F(Calculate, StartValuesDrawTheRedCurveWithItsLegend)
     EXPECT_EQ(red[5000].x1, 6755.f);
     EXPECT_NEAR(red[5000].y1, 4759.841, 0.001);
     EXPECT_EQ(red[0].x2, 10.f); // radius
-    EXPECT_EQ(
-        text("Label4(0)"), "V = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- Ap.Valv = 100 (%)");
     EXPECT_EQ(legendMarks(), (Marks {true, false, false}));
     EXPECT_EQ(state().CurveSlot, 1);
     EXPECT_EQ(state().ConcResults(0, 5000), 0.008509221907748098);
