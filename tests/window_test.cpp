@@ -211,8 +211,8 @@ TEST_F(CommaWindow, SalirClosesTheWindowWithoutAQuestion)
 // unregistered resource or a changed file would show something else without any error.
 TEST_F(CommaWindow, IconAndDiagramShowTheirParts)
 {
-    using Part
-        = std::tuple<const char*, int, int, QRgb>; // where: the diagram's pixels, the icon's 256ths
+    // What, where (the diagram's pixels, the icon's 256ths) and in which colour.
+    using Part = std::tuple<const char*, int, int, QRgb>;
     const auto near = [](QRgb a, QRgb b, int by) {
         return std::abs(qRed(a) - qRed(b)) <= by && std::abs(qGreen(a) - qGreen(b)) <= by
             && std::abs(qBlue(a) - qBlue(b)) <= by && std::abs(qAlpha(a) - qAlpha(b)) <= by;
