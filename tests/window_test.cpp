@@ -67,8 +67,6 @@ TEST_F(CommaWindow, FrameHasItsAxesGridAndScales)
         {" 187,5 ", 300, 1065}, {" 125 ", 300, 2230}, {" 62,5 ", 300, 3395}, {"0", 600, 4760},
         {"0", 700, 4860}, {" 5000 ", 2013.75f, 4860}, {" 10000 ", 3527.5f, 4860},
         {" 15000 ", 5041.25f, 4860}, {"t(s)", 6005, 4860}, {" 20000 ", 6355, 4860}}));
-    EXPECT_EQ(state().PlotOffsetX, 800.0);
-    EXPECT_EQ(state().PlotOffsetY, 300.0);
 }
 
 TEST_F(CommaWindow, ScaleTextsStandApartAndClearOfTheFrame)
