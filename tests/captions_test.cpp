@@ -4,6 +4,8 @@
 #include "window_fixture.h"
 
 #include <QGroupBox>
+#include <QHelpEvent>
+#include <QToolTip>
 
 using namespace tanvera;
 
@@ -28,8 +30,11 @@ TEST_F(Captions, ReadWhatTheUserNeedsWithTheirUnits)
         {"Label1(2)", "Cjo (mol/m3):"}, {"Label1(3)", "t máximo (s):"},
         {"Label1(4)", "Apertura válvula (%)"}, {"Label1(5)", "C1j (mol/m3):"},
         {"Label1(6)", "C2j (mol/m3): ?"}, {"Label1(7)", "Q2 (l/h):"}, {"Label1(8)", "V"},
-        {"Label1(9)", "Vmax=V·10"}, {"Label3(0)", "t (s)"}, {"Label3(1)", "Cj (mol/m3)"},
-        {"Text1(5)", "0"}, {"Text2", "0"}};
+        {"Label1(9)", "Vmax=V·10"}, {"Label3(0)", "t (s)"},
+        {"Label7",
+            "Con agradecimiento a los profesores y estudiantes de Ingeniería Química que "
+            "inspiraron este programa."},
+        {"Label3(1)", "Cj (mol/m3)"}, {"Text1(5)", "0"}, {"Text2", "0"}};
     for (auto& [name, caption] : captions)
         EXPECT_EQ(text(name), caption) << name;
     // Every caption shows whole, in whatever face the window found (TANVERA_TEST_FACE), on one
@@ -81,4 +86,50 @@ TEST_F(Captions, StandNextToWhatTheyName)
     EXPECT_GT(placeOf("Picture2").left(), placeOf("Image1").right());
     EXPECT_EQ(placeOf("Command2").left(), placeOf("Picture2").left());
     EXPECT_EQ(placeOf("Command2").width(), placeOf("Picture2").width());
+}
+
+TEST_F(Captions, PaintWhatTheyShowInTheirTypeColourAndPlace)
+{
+    typeInto("Text2", "100"); // a readout in a bordered label
+    typeInto("Text1(3)", "3.4e38"); // the hours in smaller type and a shorter number
+    moveTo(2288.75f, 4900); // the pointer's readout in an opaque label
+    for (auto* label : window->findChildren<CaptionLabel*>()) {
+        const std::string name = label->objectName().toStdString();
+        QPalette palette = label->palette();
+        const QColor background = palette.color(QPalette::Window), ink(200, 0, 0);
+        palette.setColor(QPalette::WindowText, ink);
+        label->setPalette(palette);
+        QImage image(label->size(), QImage::Format_RGB32);
+        image.fill(background);
+        label->render(&image);
+        // The text's ink: pixels changed inside the frame, each some blend of the text's colour.
+        QRect inked;
+        const QRect inside = label->contentsRect();
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                if (p == background.rgb())
+                    continue;
+                inked |= QRect(x, y, 1, 1);
+                ASSERT_TRUE(qRed(p) > qGreen(p) && qGreen(p) == qBlue(p)) << name;
+            }
+        }
+        // Within the lines its own type and alignment lay out, and filling their width.
+        const QRect laidOut
+            = QFontMetrics(label->shownFont())
+                  .boundingRect(inside, int(label->alignment()), label->shownText());
+        EXPECT_TRUE(inked.isEmpty() ? laidOut.width() == 0
+                                    : laidOut.adjusted(-1, -1, 1, 1).contains(inked)
+                    && inked.width() >= laidOut.width() - 3)
+            << name << " inks " << inked.x() << ", " << inked.y() << " " << inked.width() << "×"
+            << inked.height();
+        const bool framed = label->frameShape() != QFrame::NoFrame;
+        EXPECT_EQ(image.pixel(0, label->height() / 2) == ink.rgb(), framed) << name << "'s frame";
+    }
+    // A caption shown shorter than written tells the whole as its tool tip.
+    auto* hours = control<CaptionLabel>("Label5");
+    ASSERT_TRUE(hours->isShortened());
+    QHelpEvent ask(QEvent::ToolTip, QPoint(2, 2), hours->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(hours, &ask);
+    EXPECT_EQ(QToolTip::text().toStdString(), "= 94444444444444447630982682047938560,00 h");
 }

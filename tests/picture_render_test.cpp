@@ -162,22 +162,3 @@ TEST(PictureRendering, FarLineShowsWhatTheLineCutJustOutsideShows)
 
 } // namespace
 } // namespace tanvera
-
-#include "chart/chart_frame.h"
-
-TEST(ChartMapping, MapsOffCentrePointsBothWays)
-{
-    // Plot 5955 × 4660 twips from (800, 100) to (6755, 4760), 20000 s by 250 mol/m3.
-    const tanvera::ChartMapping map {6855, 5060, 800, 300, 20000, 250};
-    EXPECT_EQ(map.stepToX(0, 5000), 800.f);
-    EXPECT_EQ(map.stepToX(1250, 5000), 2288.75f);
-    EXPECT_EQ(map.stepToX(5000, 5000), 6755.f);
-    EXPECT_EQ(map.concToY(250), 100.f);
-    EXPECT_EQ(map.concToY(0), 4760.f);
-    EXPECT_EQ(map.concToY(50), 3828.f); // a fifth of the way up
-    EXPECT_DOUBLE_EQ(map.xToTime(2288.75), 5000);
-    EXPECT_DOUBLE_EQ(map.xToTime(500), -1007.5566750629723);
-    EXPECT_DOUBLE_EQ(map.yToConc(3828), 50);
-    EXPECT_NEAR(map.yToConc(4760), 0, 1e-12); // the expanded form leaves a trace of rounding
-    EXPECT_DOUBLE_EQ(map.yToConc(5060), -16.094420600858371);
-}
