@@ -3,6 +3,7 @@
 
 #include "fault_of.h"
 #include "runtime/checked.h"
+#include "runtime/fault.h"
 #include "runtime/fixed_array.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,18 @@ TEST(CheckedDouble, NamesEachFault)
     EXPECT_EQ(faultOf([&] { return big / 1e-300; }), FaultKind::Overflow);
     EXPECT_EQ(double(Dbl(1) / 3.0), 1.0 / 3.0);
     EXPECT_EQ(double(Dbl(1e-300) * 1e-300), 0.0); // underflow is no fault
+}
+
+TEST(Faults, AreToldInSpanishWithTheirHintAndTime)
+{
+    const std::pair<RuntimeFault, const char*> rows[]
+        = {{RuntimeFault(FaultKind::DivisionByZero), "División por cero."},
+            {RuntimeFault(FaultKind::InvalidOperation), "Operación no válida."},
+            {RuntimeFault(FaultKind::IndexOutOfRange), "Subíndice fuera del intervalo."},
+            {RuntimeFault(FaultKind::Overflow, "Cerca de t = {t} s.", -0.5),
+                "Desbordamiento.\n\nCerca de t = -0,5 s."}};
+    for (const auto& [fault, told] : rows)
+        EXPECT_EQ(faultMessage(fault, ','), std::string("Error en tiempo de ejecución: ") + told);
 }
 
 TEST(CheckedConversions, SingleAndWholeNumbers)
