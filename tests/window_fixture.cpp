@@ -63,11 +63,11 @@ testing::AssertionResult ShowsWholeWords(const QLabel* label)
 
 bool ReadsAsTheSameNumber(const QString& shorter, const QString& number)
 {
-    // "3,4028235E+38" for "340282346638528859811704183484516925440,00": fewer characters, and
-    // within half a unit of its last digit.
-    static const QRegularExpression exponentForm(
-        QStringLiteral("^[-+]?\\d+(?:[.,](\\d+))?E([-+]\\d+)$"));
-    const QRegularExpressionMatch form = exponentForm.match(shorter);
+    // "3,4028235E+38" for "340282346638528859811704183484516925440,00", or "-30209996800" for
+    // "-30209996800,00": fewer characters, and within half a unit of its last digit.
+    static const QRegularExpression numberForm(
+        QStringLiteral("^[-+]?\\d+(?:[.,](\\d+))?(?:E([-+]\\d+))?$"));
+    const QRegularExpressionMatch form = numberForm.match(shorter);
     if (!form.hasMatch() || shorter.size() >= number.size())
         return false;
     const auto value = [](QString text) { return Val(text.replace(u',', u'.').toStdString()); };

@@ -5,9 +5,9 @@
 // clicking buttons and moving the pointer. Message boxes are recorded instead of shown.
 #pragma once
 
+#include "chart/caption_label.h"
 #include "chart/picture2.h"
 #include "runtime/message_box.h"
-#include "ui/caption_label.h"
 #include "ui/form1.h"
 
 #include <QLabel>

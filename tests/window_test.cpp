@@ -129,13 +129,11 @@ TEST_F(CommaWindow, BoxesAreNamedByTheirCaptionsForScreenReaders)
     const QString longText(40000, '7'); // and no box limits the length of its text
     for (auto& [name, caption] : boxes) {
         EXPECT_EQ(box(name)->accessibleName().toStdString(), caption) << name;
+        if (box(name)->isReadOnly())
+            continue; // a locked box tells a long value whole in its name: ShownNumbers
         box(name)->setText(longText);
-        // A locked box shows a shorter form of a number too long for it, and tells it whole in
-        // its tool tip and its name.
-        const bool locked = box(name)->isReadOnly();
-        EXPECT_EQ((locked ? box(name)->toolTip() : box(name)->text()), longText) << name;
-        EXPECT_EQ(box(name)->accessibleName(),
-            QString::fromUtf8(caption) + (locked ? " " + longText : ""));
+        EXPECT_EQ(box(name)->text(), longText) << name;
+        EXPECT_EQ(box(name)->accessibleName().toStdString(), caption) << name;
     }
 }
 

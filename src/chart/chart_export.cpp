@@ -16,7 +16,7 @@ std::string curvesAsTabSeparated(const DrawnChart& chart, char separator)
     const std::vector<double>& times = chart.times;
     std::string text = "t (s)";
     for (const auto& curve : curves)
-        text += '\t' + curve.legend;
+        text += '\t' + curve.legend.whole();
     text += '\n';
     for (std::size_t j = 0; j < times.size(); ++j) {
         text += Str(times[j], separator);

@@ -26,13 +26,17 @@ std::uint32_t slotColour(long k)
 
 } // namespace
 
-std::string legendText(const ChartState& s, long k, char sep)
+ShownText legendText(const ChartState& s, long k, char sep)
 {
     const float litres = toSingle(double(Dbl(s.TankVolume(k)) * 1000.0));
     const float litresPerHour = toSingle(double(Dbl(s.InflowRate(k)) * 1000.0 * 60.0 * 60.0));
-    return "V = " + Str(litres, sep) + " (l) -- Q = " + Str(litresPerHour, sep)
-        + " (l/h) -- Co = " + Str(s.ConcResults(k, 0), sep)
-        + " (mol/m3) -- Ap.Valv = " + Str(s.ValveOpening(k), sep) + " (%)";
+    const double conc = s.ConcResults(k, 0);
+    const float valve = s.ValveOpening(k);
+    ShownText legend;
+    (legend << "V =").number(litres, Str(litres, sep), sep) << "(l) -- Q =";
+    legend.number(litresPerHour, Str(litresPerHour, sep), sep) << "(l/h) -- Co =";
+    legend.number(conc, Str(conc, sep), sep) << "(mol/m3) -- Ap.Valv =";
+    return legend.number(valve, Str(valve, sep), sep) << "(%)";
 }
 
 bool tankOverflows(const ChartState& s, long k, long j)
@@ -83,7 +87,7 @@ void plotCurves(FormContext& form, long lastSlot)
         for (const auto& [x, y] : curve.points)
             form.picture->Circle(x, y, PointRadius, slotColour(k));
         form.Line3(k)->setVisible(true);
-        form.Label4(k)->setText(qText(curve.shown.legend));
+        form.Label4(k)->showCaption(curve.shown.legend);
         // Every curve stands on the latest run's time points, which ConcResults' rows fill.
         std::vector<double>& times = form.drawn.times;
         if (curve.points.size() > times.size())
@@ -107,7 +111,7 @@ void keepToTheDrawnCurves(FormContext& form)
 void hideLegend(FormContext& form, long k)
 {
     form.Line3(k)->setVisible(false);
-    form.Label4(k)->setText(QString());
+    form.Label4(k)->showCaption({});
 }
 
 namespace {

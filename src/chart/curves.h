@@ -27,7 +27,7 @@ inline constexpr CurveLook CurveLooks[] = {
 };
 
 // "V = … (l) -- Q = … (l/h) -- Co = … (mol/m3) -- Ap.Valv = … (%)" for slot k.
-std::string legendText(const ChartState& state, long k, char separator);
+ShownText legendText(const ChartState& state, long k, char separator);
 
 // Whether the liquid of slot k stands above its tank's capacity at step j of the latest run.
 bool tankOverflows(const ChartState& state, long k, long j);

@@ -8,6 +8,8 @@
 // shared state, which the boxes change before any redraw, what the chart shows.
 #pragma once
 
+#include "text_fit.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -47,7 +49,7 @@ struct DrawnChart
     struct Curve
     {
         std::vector<double> conc; // mol/m3, one per point drawn
-        std::string legend;
+        ShownText legend;
 
         bool drawn() const { return !conc.empty(); }
     };

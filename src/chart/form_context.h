@@ -7,14 +7,13 @@
 // the lowest layer with widgets, so that the chart, the inputs and the calculation can all take it.
 #pragma once
 
+#include "caption_label.h"
 #include "drawn_chart.h"
 #include "model/chart_state.h"
 #include "picture2.h"
+#include "readout_box.h"
 #include "runtime/fixed_array.h"
 #include "runtime/message_box.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 namespace tanvera {
 
@@ -27,12 +26,13 @@ struct FormContext
 
     FixedArray<QLineEdit*, 7> Text1 {}; // parameter boxes
     QLineEdit* Text2 = nullptr; // time of the query
-    QLabel* Label2 = nullptr; // concentration at the query time
-    QLabel* Label5 = nullptr; // maximum time in hours
-    QLabel* Label6 = nullptr; // pointer readout, Label6(0)
+    ReadoutBox* outflow = nullptr; // Text1(6), which the program writes
+    CaptionLabel* Label2 = nullptr; // concentration at the query time
+    CaptionLabel* Label5 = nullptr; // maximum time in hours
+    CaptionLabel* Label6 = nullptr; // pointer readout, Label6(0)
     Picture2* picture = nullptr; // Picture2
     FixedArray<QWidget*, 3> Line3 {}; // legend marks
-    FixedArray<QLabel*, 3> Label4 {}; // legend texts
+    FixedArray<CaptionLabel*, 3> Label4 {}; // legend texts
 };
 
 // Shows a UTF-8 text in a label or a box.

@@ -8,7 +8,8 @@
 
 namespace tanvera {
 
-// Shows "time , concentration" under the pointer in Label6(0), each to one decimal.
+// Shows "time , concentration" under the pointer in Label6(0), each to one decimal, or to as
+// many as a pixel's step needs on an axis that ends below 1.
 void Picture2_MouseMove(FormContext& form, float X, float Y);
 
 } // namespace tanvera

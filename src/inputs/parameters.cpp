@@ -22,7 +22,9 @@ void deriveOutflow(FormContext& form)
     const long slot = s.CurveSlot;
     s.OutflowRate(slot) = toSingle(double(Dbl(s.ValveOpening(slot)) * s.InflowRate(slot) / 100.0));
     const float litresPerHour = toSingle(double(Dbl(s.OutflowRate(slot)) * 1000.0 * 60.0 * 60.0));
-    writeBox(form.Text1(6), qText(Format(litresPerHour, Pattern::TwoDecimals, form.separator)));
+    const char sep = form.separator;
+    form.outflow->showText(
+        ShownText().number(litresPerHour, Format(litresPerHour, Pattern::TwoDecimals, sep), sep));
 }
 
 } // namespace
@@ -47,11 +49,19 @@ void ReadInputs(FormContext& form)
 void showHours(FormContext& form)
 {
     const double hours = double(Dbl(form.state.MaxTime) / 60.0 / 60.0);
-    form.Label5->setText(qText("= " + Format(hours, Pattern::TwoDecimals, form.separator) + " h"));
+    const char sep = form.separator;
+    ShownText caption;
+    form.Label5->showCaption(
+        (caption << "=").number(hours, Format(hours, Pattern::TwoDecimals, sep), sep) << "h");
 }
 
 void writeBox(QLineEdit* box, const QString& text)
 {
+    // A readout box fits what it is given, and tells it whole.
+    if (auto* readout = qobject_cast<ReadoutBox*>(box)) {
+        readout->showText(ShownText() << text.toStdString());
+        return;
+    }
     const QString current = box->text();
     if (text == current)
         return;

@@ -56,7 +56,9 @@ void Text2_Change(FormContext& form)
     s.computedFor(s.CurveSlot) = {}; // a query's run is no curve
     storeRun(s, s.CurveSlot, QuerySteps);
     const double result = s.ConcResults(s.CurveSlot, QuerySteps);
-    form.Label2->setText(qText(Format(result, Pattern::FourDecimals, form.separator)));
+    const char sep = form.separator;
+    form.Label2->showCaption(
+        ShownText().number(result, Format(result, Pattern::FourDecimals, sep), sep));
 }
 
 } // namespace tanvera

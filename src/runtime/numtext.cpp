@@ -203,4 +203,15 @@ double roundOneDecimal(double value)
     return std::nearbyint(double(Dbl(value) * 10.0)) / 10.0;
 }
 
+// Beyond one decimal the value is written with them, rounded to the nearest, and read back: a
+// power of ten as large as a tiny axis needs would not be a Double.
+double roundDecimals(double value, int decimals)
+{
+    if (decimals <= 1)
+        return roundOneDecimal(value);
+    const std::string digits = conversions::chosen::fixed(std::abs(value), decimals);
+    const double rounded = conversions::chosen::parse(digits);
+    return value < 0 ? -rounded : rounded;
+}
+
 } // namespace tanvera

@@ -32,6 +32,8 @@ std::string Format(double value, Pattern pattern, char separator);
 
 // Round to one decimal place, an exact half to the even digit.
 double roundOneDecimal(double value);
+// Round to that many decimal places, one as roundOneDecimal does.
+double roundDecimals(double value, int decimals);
 
 // A colour value r + 256·g + 65536·b.
 constexpr std::uint32_t RGB(int r, int g, int b)

@@ -24,22 +24,13 @@ QString reading(const char* what, const QString& shown)
         + (shown.isEmpty() ? QStringLiteral("sin valor") : shown);
 }
 
-// "= 5,56 h" read as a number of hours.
-QString hours(QString caption)
+// A readout's numbers, as its caption writes them.
+QStringList numbersOf(const CaptionLabel* label)
 {
-    if (caption.startsWith(QStringLiteral("= ")) && caption.endsWith(QStringLiteral(" h")))
-        caption = caption.mid(2, caption.size() - 4);
-    return reading("t máximo (h)", caption);
-}
-
-// "5000 , 62,5": the blank-comma-blank parts the two numbers, whose own separator may be a comma.
-QString pointer(const QString& caption)
-{
-    const QStringList parts = caption.split(QStringLiteral(" , "));
-    if (parts.size() != 2)
-        return reading("Puntero sobre la gráfica", caption);
-    return QStringLiteral("Puntero sobre la gráfica: t (s): %1; C (mol/m3): %2")
-        .arg(parts[0], parts[1]);
+    QStringList numbers;
+    for (const std::string& number : label->caption().numbers())
+        numbers << QString::fromStdString(number);
+    return numbers;
 }
 
 // The axes as the frame printed them.
@@ -56,7 +47,7 @@ QString chartDescription(const FormContext& form)
 {
     QString description = axes(form.drawn);
     for (int k = 0; k < form.drawn.curveCount(); ++k)
-        description += reading(CurveLooks[k].name, qText(form.drawn.curves[k].legend))
+        description += reading(CurveLooks[k].name, qText(form.drawn.curves[k].legend.whole()))
             + QStringLiteral(". ");
     if (form.drawn.curveCount() == 0)
         description += QStringLiteral("Sin curvas.");
@@ -84,8 +75,12 @@ void installChartAccessibility()
 void refreshReadoutAccessibleNames(FormContext& form)
 {
     setName(form.Label2, reading("Cj (mol/m3)", form.Label2->text()));
-    setName(form.Label5, hours(form.Label5->text()));
-    setName(form.Label6, pointer(form.Label6->text()));
+    setName(form.Label5, reading("t máximo (h)", numbersOf(form.Label5).value(0)));
+    const QStringList pointer = numbersOf(form.Label6);
+    setName(form.Label6,
+        pointer.size() == 2 ? QStringLiteral("Puntero sobre la gráfica: t (s): %1; C (mol/m3): %2")
+                                  .arg(pointer[0], pointer[1])
+                            : reading("Puntero sobre la gráfica", {}));
 }
 
 void refreshChartAccessibleTexts(FormContext& form)

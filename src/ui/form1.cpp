@@ -6,11 +6,12 @@
 #include "accessible_texts.h"
 #include "application.h"
 #include "calc/calculate.h"
-#include "caption_label.h"
+#include "chart/caption_label.h"
 #include "chart/chart_export.h"
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
 #include "chart/readout.h"
+#include "chart/readout_box.h"
 #include "chart/twips.h"
 #include "clipboard.h"
 #include "inputs/max_time.h"
@@ -18,7 +19,6 @@
 #include "inputs/time_query.h"
 #include "layout.h"
 #include "line_control.h"
-#include "readout_box.h"
 #include "runtime/fault.h"
 #include "window_palette.h"
 #include "window_pictures.h"
@@ -51,7 +51,7 @@ QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
 {
     // The font first: text set before it would be laid out twice.
     const QFont font = interfaceFont(row.font);
-    auto* box = row.flags & Locked ? new ReadoutBox(font, parent) : new QLineEdit(parent);
+    auto* box = row.flags & Locked ? new ReadoutBox(font, parent) : new TextBox(parent);
     if (row.font != Fonts::Window)
         box->setFont(font);
     box->setText(QString::fromUtf8(row.text));
@@ -175,14 +175,15 @@ void Form1::buildControls()
         m_form.Text1(i) = static_cast<QLineEdit*>(find("Text1(" + std::to_string(i) + ")"));
     for (long i = 0; i <= 2; ++i) {
         m_form.Line3(i) = find("Line3(" + std::to_string(i) + ")");
-        m_form.Label4(i) = static_cast<QLabel*>(find("Label4(" + std::to_string(i) + ")"));
+        m_form.Label4(i) = static_cast<CaptionLabel*>(find("Label4(" + std::to_string(i) + ")"));
     }
     m_form.Text2 = static_cast<QLineEdit*>(find("Text2"));
-    m_form.Label2 = static_cast<QLabel*>(find("Label2"));
-    m_form.Label5 = static_cast<QLabel*>(find("Label5"));
+    m_form.outflow = static_cast<ReadoutBox*>(m_form.Text1(6));
+    m_form.Label2 = static_cast<CaptionLabel*>(find("Label2"));
+    m_form.Label5 = static_cast<CaptionLabel*>(find("Label5"));
     // The hours stand near the window's right edge: a long value may take the room up to it.
-    static_cast<CaptionLabel*>(m_form.Label5)->setRoomToTheRight(width() - twipsToPixels(120));
-    m_form.Label6 = static_cast<QLabel*>(find("Label6(0)"));
+    m_form.Label5->setRoomToTheRight(width() - twipsToPixels(120));
+    m_form.Label6 = static_cast<CaptionLabel*>(find("Label6(0)"));
     m_form.picture = static_cast<Picture2*>(find("Picture2"));
 }
 
@@ -237,7 +238,6 @@ void Form1::buildChartMenu()
 
 void Form1::afterEvent()
 {
-    static_cast<CaptionLabel*>(m_form.Label5)->fitWidth();
     m_copyData->setEnabled(m_form.drawn.curveCount() > 0);
     refreshChartAccessibleTexts(m_form);
     refreshReadoutAccessibleNames(m_form);

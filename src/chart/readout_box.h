@@ -7,30 +7,27 @@
 // its tool tip and, after its caption, its accessible name.
 #pragma once
 
-#include <QLineEdit>
+#include "text_box.h"
+#include "text_fit.h"
 
 namespace tanvera {
 
-class ReadoutBox : public QLineEdit
+class ReadoutBox : public TextBox
 {
     Q_OBJECT
 
 public:
     ReadoutBox(const QFont& font, QWidget* parent = nullptr);
 
+    // Shows a text the program writes, its numbers with their values.
+    void showText(const ShownText& text);
+
     // The width a line edit gives its text without scrolling it: inside its frame and its own
     // margins, less the cursor's pixel.
     qreal room() const;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
-    void fit(const QString& whole);
-
     QFont m_font; // the box's type, before any fitting
-    QString m_whole; // the text as the program wrote it
-    QString m_shorter; // what stands in for it, if anything
     QString m_caption; // the accessible name the window gave the box
 };
 

@@ -3,8 +3,6 @@
 
 #include "readout_box.h"
 
-#include "text_fit.h"
-
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -20,14 +18,10 @@ constexpr int CursorWidth = 1;
 } // namespace
 
 ReadoutBox::ReadoutBox(const QFont& font, QWidget* parent)
-    : QLineEdit(parent)
+    : TextBox(parent)
     , m_font(font)
 {
     setFont(font);
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (m_shorter.isEmpty() || text != m_shorter)
-            fit(text);
-    });
 }
 
 qreal ReadoutBox::room() const
@@ -40,27 +34,21 @@ qreal ReadoutBox::room() const
     return contents.width() - 2 * LineEditMargin - CursorWidth;
 }
 
-void ReadoutBox::resizeEvent(QResizeEvent* event)
+void ReadoutBox::showText(const ShownText& text)
 {
-    QLineEdit::resizeEvent(event);
-    fit(m_whole);
-}
-
-void ReadoutBox::fit(const QString& whole)
-{
-    if (m_shorter.isEmpty())
+    if (m_caption.isEmpty())
         m_caption = accessibleName();
-    m_whole = whole;
+    const QString whole = QString::fromStdString(text.whole());
     setToolTip(whole);
-    const FittedText fitted = fitText(whole, m_font, room(), 1);
+    const FittedText fitted = fitText(text, m_font, room(), 1);
     setFont(fitted.font);
-    const QString shown = fitted.lines.join(u' ');
-    m_shorter = shown == whole ? QString() : shown;
-    const QString name = m_shorter.isEmpty() ? m_caption : m_caption + u' ' + whole;
+    const QString name = fitted.whole ? m_caption : m_caption + u' ' + whole;
     if (name != accessibleName())
         setAccessibleName(name);
-    if (!m_shorter.isEmpty() && text() != m_shorter) {
-        setText(m_shorter);
+    const QString shown = fitted.lines.join(u' ');
+    if (shown != this->text()) {
+        setText(shown);
+        // setText leaves the cursor at the end, which scrolls a long text to its end.
         setCursorPosition(0);
     }
 }

@@ -16,15 +16,37 @@ CaptionLabel::CaptionLabel(const QString& text, QWidget* parent)
     setTextFormat(Qt::PlainText);
 }
 
+void CaptionLabel::showCaption(const ShownText& caption)
+{
+    m_caption = caption;
+    setText(QString::fromStdString(caption.whole()));
+    if (m_right < 0)
+        return;
+    const int frame = width() - contentsRect().width();
+    const int wanted = fitsOn(text(), font(), m_tableWidth - frame) ? m_tableWidth : m_right - x();
+    if (wanted != width())
+        resize(wanted, height());
+}
+
+const ShownText& CaptionLabel::caption() const
+{
+    shown();
+    return m_caption;
+}
+
 const FittedText& CaptionLabel::shown() const
 {
     LaidOutFor now {text(), font(), contentsRect().size()};
     if (!m_laidOut || m_laidOut->first != now) {
+        // A caption given as plain text (the layout's) has words and no values.
+        if (QString::fromStdString(m_caption.whole()) != text())
+            m_caption = ShownText() << text().toStdString();
         // Its lines: as many as its height holds in its own type.
         const QFontMetricsF metrics(font());
         const qreal below = contentsRect().height() - metrics.height();
         const int lines = below < 0 ? 0 : 1 + static_cast<int>(below / metrics.lineSpacing());
-        m_laidOut.emplace(std::move(now), fitText(text(), font(), contentsRect().width(), lines));
+        m_laidOut.emplace(
+            std::move(now), fitText(m_caption, font(), contentsRect().width(), lines));
     }
     return m_laidOut->second;
 }
@@ -48,17 +70,6 @@ void CaptionLabel::setRoomToTheRight(int right)
 {
     m_tableWidth = width();
     m_right = right;
-}
-
-void CaptionLabel::fitWidth()
-{
-    if (m_right < 0)
-        return;
-    // The caption fits in its own type in the width the window gives it, on one line.
-    const int frame = width() - contentsRect().width();
-    const int wanted = fitsOn(text(), font(), m_tableWidth - frame) ? m_tableWidth : m_right - x();
-    if (wanted != width())
-        resize(wanted, height());
 }
 
 void CaptionLabel::paintEvent(QPaintEvent*)

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A label that shows its caption by the one rule for fitting a text (text_fit.h): whole words
-// on whole lines, in smaller type where it does not fit, a number too long even then in a shorter
-// form, and only then with trailing words left out and "…"; the whole caption is then the tool
-// tip. The hours label may first grow into room it is given beside it.
+// A label that shows its caption by the one rule for fitting a text (text_fit.h); where it shows
+// it otherwise than as written, the whole caption is its tool tip. The hours label may first
+// grow into room it is given beside it.
 #pragma once
 
 #include "text_fit.h"
@@ -22,6 +21,10 @@ class CaptionLabel : public QLabel
 public:
     explicit CaptionLabel(const QString& text, QWidget* parent = nullptr);
 
+    // Shows a caption the program writes, its numbers with their values.
+    void showCaption(const ShownText& caption);
+    const ShownText& caption() const;
+
     // What the label shows: its lines, joined by "\n", without the blanks where they break.
     QString shownText() const;
     // Whether the caption is shown otherwise than as written: words left out, or a number
@@ -30,10 +33,9 @@ public:
     // The font the caption is shown in: the label's, or a smaller one.
     QFont shownFont() const;
 
-    // The label may grow to the right up to `right` (in its parent) when its caption does not
-    // fit; fitWidth() takes that room, or gives it back, for the caption it holds now.
+    // The label may grow to the right up to `right` (in its parent) when a caption does not fit
+    // it in its own type, and gives the room back for one that does.
     void setRoomToTheRight(int right);
-    void fitWidth();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,6 +52,7 @@ private:
         QSize size;
         bool operator==(const LaidOutFor&) const = default;
     };
+    mutable ShownText m_caption;
     mutable std::optional<std::pair<LaidOutFor, FittedText>> m_laidOut;
     int m_tableWidth = -1; // the width the window gives the label, before any room is taken
     int m_right = -1;

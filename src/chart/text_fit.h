@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The one search by which every text of the window takes its room, a caption, a box, the pointer
+// readout or the chart's scale: in its full type where that fits; else in smaller type, down to
+// the smallest legible size; else, at that size, its numbers in ever shorter forms, each made
+// afresh from its value by the general conversion, never from digits already printed; and only
+// then, in a caption, trailing words give way to "…", never a number.
+#pragma once
+
+#include "twips.h"
+
+#include <QFont>
+#include <QStringList>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tanvera {
+
+// The most significant digits a number is ever shown with (the general conversion's for a
+// Double): a text in them shows its numbers as written.
+constexpr int AllDigits = 15;
+
+// A text as the program shows it: words, and numbers that keep their value beside the form they
+// are written in.
+class ShownText
+{
+public:
+    ShownText() = default;
+    // Words, parted where blanks stand.
+    ShownText& operator<<(std::string_view words);
+    // A number, written as `text`.
+    ShownText& number(double value, std::string text, char separator);
+
+    std::string whole() const;
+    // The numbers as written, in order.
+    std::vector<std::string> numbers() const;
+    // The words with every number in at most `digits` significant digits, where that is shorter.
+    QStringList words(int digits = AllDigits) const;
+    // The index of the last number, or -1.
+    qsizetype lastNumber() const;
+
+    bool operator==(const ShownText&) const = default;
+
+private:
+    struct Word
+    {
+        std::string text;
+        std::optional<double> value;
+        char separator = '.';
+        bool operator==(const Word&) const = default;
+    };
+    std::vector<Word> m_words;
+};
+
+// The search itself: `tryAt(type, digits)` gives the text laid out in that type with its numbers
+// in at most that many digits, or none where it has no room; the first that has room is taken.
+template <typename Try> auto fitSearch(QFont type, Try&& tryAt) -> decltype(tryAt(type, AllDigits))
+{
+    for (int size = type.pixelSize();; type.setPixelSize(--size)) {
+        if (auto laid = tryAt(type, AllDigits))
+            return laid;
+        if (size <= SmallestPixelSize)
+            break;
+    }
+    for (int digits = AllDigits - 1; digits >= 1; --digits) {
+        if (auto laid = tryAt(type, digits))
+            return laid;
+    }
+    return std::nullopt;
+}
+
+struct FittedText
+{
+    QStringList lines;
+    QFont font;
+    bool whole = true; // every word shown as written
+};
+
+// Whether a line of text stands within a width, in that font.
+bool fitsOn(const QString& line, const QFont& font, qreal width);
+
+// The text on whole lines, as many as `lines`, of `width`: whole words, so that no number breaks
+// into two halves that would read as two numbers.
+FittedText fitText(const ShownText& text, const QFont& font, qreal width, int lines);
+
+} // namespace tanvera
