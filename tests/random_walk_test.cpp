@@ -313,6 +313,33 @@ protected:
             return;
         m_printsChecked = key;
         ASSERT_TRUE(scaleStandsApart()) << "action " << action;
+        // Every number of the scale reads as its line's value: within half a unit of its last
+        // digit, and a concentration also within 1 % of the top; and a time stands nearer its
+        // own tick than any other.
+        const DrawnChart& chart = window->drawnChart();
+        const double top = chart.axes->concAxisMax, end = chart.axes->maxTime;
+        const double spacing = chart.axes->plotWidth() / 4 / 14;
+        static const QRegularExpression form(
+            QStringLiteral(R"(^-?\d*(?:,(\d+))?(?:E([-+]\d+))?$)"));
+        for (const auto& [index, value, slack, tick] : {std::tuple(0, top, 0.01 * top, -1),
+                 {3, top * 0.75, 0.01 * top, -1}, {4, top * 0.5, 0.01 * top, -1},
+                 {5, top * 0.25, 0.01 * top, -1}, {8, end * 0.25, 0.0, 1}, {9, end * 0.5, 0.0, 2},
+                 {10, end * 0.75, 0.0, 3}, {12, end, 0.0, 4}}) {
+            const DrawnChart::Text& printed = chart.scale[std::size_t(index)];
+            const QString text = QString::fromStdString(printed.text).trimmed();
+            const QRegularExpressionMatch digits = form.match(text);
+            const double unit
+                = std::pow(10.0, digits.captured(2).toInt() - digits.captured(1).size());
+            ASSERT_TRUE(digits.hasMatch()) << text.toStdString();
+            ASSERT_LE(std::abs(Val(Replace(text.toStdString(), ",", ".")) - value),
+                std::max(slack, unit / 2 + 1e-12 * std::abs(value)))
+                << "scale text " << text.toStdString() << " for " << value << ", action " << action;
+            const QFontMetricsF metrics(picture().textFont(printed.pixels));
+            const double centre = printed.x / 14
+                + metrics.horizontalAdvance(QString::fromStdString(printed.text)) / 2;
+            ASSERT_TRUE(tick < 0 || std::abs(centre - (800 / 14.0 + spacing * tick)) < spacing / 2)
+                << text.toStdString() << " away from tick " << tick << ", action " << action;
+        }
     }
 
     // A clearing, also the one that starts a fourth curve, leaves no legend of slots from

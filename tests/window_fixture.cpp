@@ -50,9 +50,9 @@ testing::AssertionResult ShowsWholeWords(const QLabel* label)
         seen.pop_back();
     static const QRegularExpression digit(QStringLiteral("\\d"));
     const auto number = std::find_if(
-        words.begin(), words.end(), [](const QString& word) { return word.contains(digit); });
+        words.rbegin(), words.rend(), [](const QString& word) { return word.contains(digit); });
     if (seen.size() > words.size() - shortened || (!shortened && seen.size() != words.size())
-        || (shortened && number - words.begin() >= seen.size()))
+        || (shortened && words.rend() - number > seen.size()))
         return failure();
     for (qsizetype i = 0; i < seen.size(); ++i) {
         if (seen[i] != words[i] && !ReadsAsTheSameNumber(seen[i], words[i]))

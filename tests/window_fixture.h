@@ -93,8 +93,8 @@ protected:
 
 // Whether a label shows whole words of its caption on whole lines, nothing cut short or broken
 // over two lines: the words shown are the caption's first words, a number among them perhaps in
-// a shorter form of itself, and "…" ends them when any are left out, never before the first
-// number: "= …" would hide the value it stands for.
+// a shorter form of itself, and "…" ends them when any are left out, never before the last
+// number: "= …" would hide the value it stands for, "5000 , …" the concentration.
 testing::AssertionResult ShowsWholeWords(const QLabel* label);
 bool ReadsAsTheSameNumber(const QString& shorter, const QString& number);
 

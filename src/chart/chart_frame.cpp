@@ -5,12 +5,14 @@
 
 #include "runtime/checked.h"
 #include "runtime/numtext.h"
+#include "text_fit.h"
 #include "twips.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QRect>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -24,20 +26,22 @@ constexpr std::uint32_t GridGrey = RGB(200, 200, 200);
 // The rule for every text of the frame, in pixels at scale 1: each lies whole inside the picture
 // with a blank column and row between it and the box's border, a blank pixel between it and any
 // line, and five blank columns between it and the text beside it, so that a digit never merges
-// into a line or into the next number.
+// into a line or into the next number; and a value of the time row stays nearer its own tick than
+// any other, so that it never reads as another's.
 constexpr int LineClearance = 1;
 constexpr int NeighbourGap = 5;
-constexpr int AllDigits = 15;
 
 // A text the frame asks for at (x, y) in twips. A number carries its value, so that a shorter
 // form of it can stand in where the full one finds no room; `blanks` marks the number rule of
-// Print: a blank before (none before a minus), the digits, a blank.
+// Print: a blank before (none before a minus), the digits, a blank. `tick`: the x of the grid
+// line a time value labels.
 struct Wanted
 {
     std::string text;
     double x, y;
     std::optional<double> value;
     bool blanks = false;
+    std::optional<double> tick = {};
 };
 
 std::string withBlanks(double value, const std::string& digits)
@@ -45,19 +49,66 @@ std::string withBlanks(double value, const std::string& digits)
     return (value < 0 ? "" : " ") + digits + " ";
 }
 
-Wanted number(double x, double y, double value, char sep)
+Wanted number(double x, double y, double value, char sep, std::optional<double> tick = {})
 {
-    return {withBlanks(value, Str(value, sep)), x, y, value, true};
+    return {withBlanks(value, Str(value, sep)), x, y, value, true, tick};
+}
+
+// A number of a group shown in fewer digits: every number of the group to the step of the
+// largest one's last digit, each in as few digits as keep it within half that step, so that a
+// column reads in one precision ("3,4E+38", "2,55E+38", "1,7E+38", "8,5E+37").
+std::string inGroupPrecision(double value, double largest, int digits, char sep)
+{
+    const double step = std::pow(10.0, std::floor(std::log10(largest)) - digits + 1);
+    for (int kept = 1; kept < digits; ++kept) {
+        if (std::abs(Val(Str(value, '.', kept)) - value) <= step / 2)
+            return Str(value, sep, kept);
+    }
+    return Str(value, sep, digits);
+}
+
+// The concentration scale's values, top down: the top to one decimal and the lower values derived
+// from it, wherever that rounding moves the top by less than 1 %; elsewhere, as for a top of 0.04
+// or 0.26, the values the lines really have, in as few digits as read each within 1 % of the top
+// and tell every line from the others and from the "0" below them.
+std::array<std::pair<std::string, double>, 4> concentrationScale(float top, char sep)
+{
+    const std::string rounded = Format(top, Pattern::OneDecimalNoLeadingZero, '.');
+    const Dbl v = Val(rounded);
+    std::array<std::pair<std::string, double>, 4> scale;
+    if (double(v) == top || std::abs(double(v) - top) < 0.01 * top) {
+        scale[0] = {Replace(rounded, ".", std::string(1, sep)), double(v)};
+        for (int k = 1; k <= 3; ++k) {
+            const double value = double(v * (4 - k) / 4.0);
+            scale[std::size_t(k)] = {Str(value, sep), value};
+        }
+        return scale;
+    }
+    for (int digits = 1;; ++digits) {
+        bool apart = true;
+        std::vector<std::string> texts {"0"};
+        for (int k = 0; k <= 3; ++k) {
+            const double value = double(Dbl(top) * (4 - k) / 4.0);
+            const std::string text = Str(value, '.', digits);
+            apart = apart && std::abs(Val(text) - value) < 0.01 * top
+                && std::find(texts.begin(), texts.end(), text) == texts.end();
+            texts.push_back(text);
+            scale[std::size_t(k)] = {Replace(text, ".", std::string(1, sep)), value};
+        }
+        if (apart || digits >= AllDigits)
+            return scale;
+    }
 }
 
 // Lays out the frame's texts among its lines.
 class ScaleLayout
 {
 public:
-    explicit ScaleLayout(const Picture2& picture)
+    ScaleLayout(const Picture2& picture, double tickSpacing)
         : m_picture(picture)
         , m_fullType(QFontInfo(picture.font()).pixelSize())
         , m_fullAscent(QFontMetrics(asAtScaleOne(picture.font())).ascent())
+        , m_tickSpacing(tickSpacing / TwipsPerPixel)
     { }
 
     // A line of the frame, as the pixels it covers at scale 1 (twips to pixels rounds down).
@@ -68,21 +119,19 @@ public:
             QPoint(pixel(std::max(x1, x2)), pixel(std::max(y1, y2)))));
     }
 
-    // The texts of one row or column, in order, where they are asked for if they fit there;
-    // else moved along their rows as little as makes them fit; else all of them in smaller
-    // type, down to SmallestPixelSize; and at that, their numbers in ever shorter forms.
+    // The texts of one row or column, in order, by the one fitting search: where they are asked
+    // for, or moved along their row as little as keeps them apart; at each type size and form of
+    // their numbers that the search tries, until one has room. Where none has, the shortest, as
+    // near its place as it goes.
     std::vector<DrawnChart::Text> place(const std::vector<Wanted>& group, char sep) const
     {
-        std::vector<DrawnChart::Text> laid;
-        for (int pixels = m_fullType;; --pixels) {
-            const bool smallest = pixels <= SmallestPixelSize;
-            for (int digits = AllDigits; digits >= (smallest ? 1 : AllDigits); --digits) {
-                if (tryPlace(group, pixels, digits, sep, laid))
-                    return laid;
-            }
-            if (smallest)
-                return laid; // no form fits: the shortest, as near its place as it goes
-        }
+        QFont type = m_picture.font();
+        type.setPixelSize(m_fullType);
+        std::vector<DrawnChart::Text> tried;
+        const auto laid = fitSearch(type, [&](const QFont& at, int digits) {
+            return tryPlace(group, at.pixelSize(), digits, sep, tried);
+        });
+        return laid ? *laid : tried;
     }
 
 private:
@@ -106,11 +155,68 @@ private:
         double lowest, highest;
         int firstRow() const { return int(std::floor(top)); }
         int lastRow() const { return int(std::ceil(bottom)) - 1; }
-        double right() const { return left + width; }
     };
 
-    bool tryPlace(const std::vector<Wanted>& group, int pixels, int digits, char sep,
-        std::vector<DrawnChart::Text>& laid) const
+    // The text as shown in that type and form, with the room its row leaves it among the lines
+    // and the box's border; none where its rows do not fit inside the box.
+    std::optional<Placed> measure(const Wanted& wanted, const QFontMetricsF& metrics, int ascent,
+        double lowered, std::string text) const
+    {
+        const QString shown = QString::fromStdString(text);
+        const auto first = qsizetype(text.find_first_not_of(' '));
+        const auto end = qsizetype(text.find_last_not_of(' ') + 1);
+        const QRectF ink = metrics.tightBoundingRect(shown.mid(first, end - first));
+        const double x = wanted.x / TwipsPerPixel, y = (wanted.y + lowered) / TwipsPerPixel;
+        Placed placed {std::move(text), 0, x + metrics.horizontalAdvance(shown.left(first)), 0,
+            y + ascent + ink.top(), y + ascent + ink.bottom(), 0, 0};
+        placed.width = x + metrics.horizontalAdvance(shown.left(end)) - placed.left;
+        placed.originOffset = x - placed.left;
+        placed.lowest = 1 + LineClearance;
+        placed.highest = m_picture.width() - 1 - LineClearance - placed.width;
+        if (placed.firstRow() < 1 + LineClearance
+            || placed.lastRow() > m_picture.height() - 2 - LineClearance)
+            return std::nullopt;
+        for (const QRect& line : m_lines) {
+            const bool besideIt = placed.lastRow() >= line.top() - LineClearance
+                && placed.firstRow() <= line.bottom() + LineClearance;
+            if (besideIt && line.left() >= placed.left)
+                placed.highest
+                    = std::min(placed.highest, line.left() - LineClearance - placed.width);
+            else if (besideIt)
+                placed.lowest = std::max(placed.lowest, line.right() + 1.0 + LineClearance);
+        }
+        return placed;
+    }
+
+    // Where each text's ink starts, its neighbours whose rows come near it standing apart along
+    // them: first each moves left as far as the one after it needs, then right as far as the
+    // one before it needs. None where a text then leaves its room.
+    static std::optional<std::vector<double>> spread(const std::vector<Placed>& row)
+    {
+        auto near = [&](std::size_t i) {
+            return row[i].lastRow() >= row[i + 1].firstRow() - NeighbourGap
+                && row[i].firstRow() <= row[i + 1].lastRow() + NeighbourGap;
+        };
+        std::vector<double> starts(row.size());
+        for (std::size_t i = row.size(); i-- > 0;) {
+            starts[i] = std::min(row[i].left, row[i].highest);
+            if (i + 1 < row.size() && near(i))
+                starts[i]
+                    = std::min(starts[i], std::floor(starts[i + 1]) - NeighbourGap - row[i].width);
+        }
+        bool fits = true;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            starts[i] = std::max(starts[i], row[i].lowest);
+            if (i > 0 && near(i - 1))
+                starts[i] = std::max(
+                    starts[i], std::ceil(starts[i - 1] + row[i - 1].width) + NeighbourGap);
+            fits = fits && starts[i] <= row[i].highest;
+        }
+        return fits ? std::optional(starts) : std::nullopt;
+    }
+
+    std::optional<std::vector<DrawnChart::Text>> tryPlace(const std::vector<Wanted>& group,
+        int pixels, int digits, char sep, std::vector<DrawnChart::Text>& tried) const
     {
         const int shownPixels = pixels == m_fullType ? 0 : pixels;
         const QFont type = asAtScaleOne(m_picture.textFont(shownPixels));
@@ -118,72 +224,46 @@ private:
         // Smaller type keeps the baseline, which Picture2 sets an ascent below the corner.
         const int ascent = QFontMetrics(type).ascent();
         const double lowered = (m_fullAscent - ascent) * TwipsPerPixel;
-        const int width = m_picture.width(), height = m_picture.height();
+        double largest = 0;
+        for (const Wanted& wanted : group)
+            largest = std::max(largest, std::abs(wanted.value.value_or(0)));
+
         std::vector<Placed> row;
-        bool fits = true;
         for (const Wanted& wanted : group) {
             std::string text = wanted.text;
-            if (digits < AllDigits && wanted.value) {
-                const std::string shorter = Str(*wanted.value, sep, digits);
+            if (digits < AllDigits && wanted.value && *wanted.value != 0) {
+                const std::string shorter = inGroupPrecision(*wanted.value, largest, digits, sep);
                 text = wanted.blanks ? withBlanks(*wanted.value, shorter) : shorter;
             }
-            const QString shown = QString::fromStdString(text);
-            const auto first = qsizetype(text.find_first_not_of(' '));
-            const auto end = qsizetype(text.find_last_not_of(' ') + 1);
-            const QRectF ink = metrics.tightBoundingRect(shown.mid(first, end - first));
-            const double x = wanted.x / TwipsPerPixel, y = (wanted.y + lowered) / TwipsPerPixel;
-            Placed placed {text, 0, x + metrics.horizontalAdvance(shown.left(first)), 0,
-                y + ascent + ink.top(), y + ascent + ink.bottom(), 0, 0};
-            placed.width = x + metrics.horizontalAdvance(shown.left(end)) - placed.left;
-            placed.originOffset = x - placed.left;
-            placed.lowest = 1 + LineClearance;
-            placed.highest = width - 1 - LineClearance - placed.width;
-            fits = fits && placed.firstRow() >= 1 + LineClearance
-                && placed.lastRow() <= height - 2 - LineClearance;
-            for (const QRect& line : m_lines) {
-                const bool besideIt = placed.lastRow() >= line.top() - LineClearance
-                    && placed.firstRow() <= line.bottom() + LineClearance;
-                if (besideIt && line.left() >= placed.left)
-                    placed.highest
-                        = std::min(placed.highest, line.left() - LineClearance - placed.width);
-                else if (besideIt)
-                    placed.lowest = std::max(placed.lowest, line.right() + 1.0 + LineClearance);
-            }
-            row.push_back(std::move(placed));
+            const auto placed = measure(wanted, metrics, ascent, lowered, std::move(text));
+            if (!placed)
+                return std::nullopt;
+            row.push_back(*placed);
         }
-
-        // Neighbours whose rows come near each other stand apart along them: first each moves
-        // left as far as the one after it needs, then right as far as the one before it needs.
-        auto near = [&](std::size_t i) {
-            return row[i].lastRow() >= row[i + 1].firstRow() - NeighbourGap
-                && row[i].firstRow() <= row[i + 1].lastRow() + NeighbourGap;
-        };
-        std::vector<double> at(row.size());
-        for (std::size_t i = row.size(); i-- > 0;) {
-            at[i] = std::min(row[i].left, row[i].highest);
-            if (i + 1 < row.size() && near(i))
-                at[i] = std::min(at[i], std::floor(at[i + 1]) - NeighbourGap - row[i].width);
-        }
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            at[i] = std::max(at[i], row[i].lowest);
-            if (i > 0 && near(i - 1))
-                at[i] = std::max(at[i], std::ceil(at[i - 1] + row[i - 1].width) + NeighbourGap);
-            fits = fits && at[i] <= row[i].highest;
-        }
-
-        laid.clear();
+        const auto starts = spread(row);
+        tried.clear();
         for (std::size_t i = 0; i < row.size(); ++i) {
             const Wanted& wanted = group[i];
+            const double start = starts ? (*starts)[i] : row[i].left;
             const double x
-                = at[i] == row[i].left ? wanted.x : (at[i] + row[i].originOffset) * TwipsPerPixel;
-            laid.push_back({row[i].text, toSingle(x), toSingle(wanted.y + lowered), shownPixels});
+                = start == row[i].left ? wanted.x : (start + row[i].originOffset) * TwipsPerPixel;
+            tried.push_back({row[i].text, toSingle(x), toSingle(wanted.y + lowered), shownPixels});
         }
-        return fits;
+        if (!starts)
+            return std::nullopt;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const double centre = (*starts)[i] + row[i].width / 2;
+            if (group[i].tick
+                && std::abs(centre - *group[i].tick / TwipsPerPixel) >= m_tickSpacing / 2)
+                return std::nullopt;
+        }
+        return tried;
     }
 
     const Picture2& m_picture;
     const int m_fullType;
     const int m_fullAscent;
+    const double m_tickSpacing; // pixels between the time row's ticks
     std::vector<QRect> m_lines;
 };
 
@@ -200,7 +280,7 @@ void DrawChartFrame(FormContext& form)
     const Dbl Pw = W - X0 - PlotMargin, Ph = H - Y0 - PlotMargin;
 
     // Axes, then the grid over them; each line overhangs the axes by 100 as a tick.
-    ScaleLayout layout(picture);
+    ScaleLayout layout(picture, double(Pw / 4.0));
     auto line = [&](Dbl x1, Dbl y1, Dbl x2, Dbl y2, std::optional<std::uint32_t> colour) {
         const float a = toSingle(double(x1)), b = toSingle(double(y1));
         const float c = toSingle(double(x2)), d = toSingle(double(y2));
@@ -222,28 +302,28 @@ void DrawChartFrame(FormContext& form)
         line(x, H - Y0 + 100.0, x, Dbl(100), GridGrey);
     }
 
-    // Concentration scale and title, top down: the lower values derive from the one-decimal top
-    // value as shown.
+    // Concentration scale and title, top down.
     const char sep = form.separator;
-    const std::string top = Format(s.ConcAxisMax, Pattern::OneDecimalNoLeadingZero, '.');
-    const Dbl v = Val(top);
-    std::vector<Wanted> column {
-        {Replace(top, ".", std::string(1, sep)), double(X0 - 500.0), 1, double(v), false},
+    const auto values = concentrationScale(s.ConcAxisMax, sep);
+    std::vector<Wanted> column {{values[0].first, double(X0 - 500.0), 1, values[0].second, false},
         {"Conc. HCl", 1, 400, {}}, {"(mol/m3)", 1, 600, {}}};
-    for (int k = 1; k <= 3; ++k)
-        column.push_back(number(
-            double(X0 - 500.0), double(Ph * k / 4.0 - 100.0), double(v * (4 - k) / 4.0), sep));
+    for (int k = 1; k <= 3; ++k) {
+        const auto& [text, value] = values[std::size_t(k)];
+        column.push_back({withBlanks(value, text), double(X0 - 500.0), double(Ph * k / 4.0 - 100.0),
+            value, true});
+    }
     column.push_back({"0", double(X0 - 200.0), double(H - Y0), {}});
 
     // Time scale along the bottom; the inner values use W - PlotOffsetX, not the plot width.
     const double y = double(H - 200.0);
     const Dbl T = s.MaxTime;
-    std::vector<Wanted> row {{"0", double(X0 - 100.0), y, {}}};
+    auto tick = [&](int k) { return double(X0 + Pw * k / 4.0); };
+    std::vector<Wanted> row {{"0", double(X0 - 100.0), y, {}, false, tick(0)}};
     for (int k = 1; k <= 3; ++k)
-        row.push_back(
-            number(double((W - X0) * k / 4.0 + (X0 - 100.0) - 200.0), y, double(T * k / 4.0), sep));
+        row.push_back(number(double((W - X0) * k / 4.0 + (X0 - 100.0) - 200.0), y,
+            double(T * k / 4.0), sep, tick(k)));
     row.push_back({"t(s)", double(W - 850.0), y, {}});
-    row.push_back(number(double(W - 500.0), y, double(T), sep));
+    row.push_back(number(double(W - 500.0), y, double(T), sep, tick(4)));
 
     // Printed as laid out, and recorded as printed.
     std::vector<DrawnChart::Text> scale = layout.place(column, sep);
