@@ -15,11 +15,8 @@ class Captions : public WindowTest
 {
 protected:
     // Where a control lies in the window, in pixels, whichever container holds it.
-    QRect placeOf(const char* name) const
-    {
-        QWidget* widget = control(name);
-        return {widget->mapTo(window.get(), QPoint(0, 0)), widget->size()};
-    }
+    QRect placeOf(const QWidget* w) const { return {w->mapTo(window.get(), QPoint()), w->size()}; }
+    QRect placeOf(const char* name) const { return placeOf(control(name)); }
 };
 
 } // namespace
@@ -82,50 +79,64 @@ TEST_F(Captions, StandNextToWhatTheyName)
         EXPECT_LE(mark.bottom(), legend.bottom()) << row;
         EXPECT_GE(legend.top(), placeOf("Picture2").bottom()) << row;
     }
-    // The chart lies right of the diagram, and the clear button beneath the chart.
-    EXPECT_GT(placeOf("Picture2").left(), placeOf("Image1").right());
+    // The clear button beneath the chart.
     EXPECT_EQ(placeOf("Command2").left(), placeOf("Picture2").left());
     EXPECT_EQ(placeOf("Command2").width(), placeOf("Picture2").width());
 }
 
-TEST_F(Captions, PaintWhatTheyShowInTheirTypeColourAndPlace)
+TEST_F(Captions, PaintWhatTheyShowInTheirTypeColourAndPlaceOffTheDiagramsFrame)
 {
     typeInto("Text2", "100"); // a readout in a bordered label
     typeInto("Text1(3)", "3.4e38"); // the hours in smaller type and a shorter number
     moveTo(2288.75f, 4900); // the pointer's readout in an opaque label
+    const QImage shown = window->grab().toImage();
+    const QRect diagram = placeOf("Image1");
     for (auto* label : window->findChildren<CaptionLabel*>()) {
         const std::string name = label->objectName().toStdString();
-        QPalette palette = label->palette();
-        const QColor background = palette.color(QPalette::Window), ink(200, 0, 0);
-        palette.setColor(QPalette::WindowText, ink);
+        QPalette palette = label->palette(), black = palette;
+        palette.setColor(QPalette::WindowText, Qt::red);
         label->setPalette(palette);
-        QImage image(label->size(), QImage::Format_RGB32);
-        image.fill(background);
-        label->render(&image);
-        // The text's ink: pixels changed inside the frame, each some blend of the text's colour.
+        const QImage image = window->grab().toImage();
+        label->setPalette(black);
+        // The text's ink as the window shows it: the pixels inside the frame that the text's
+        // colour changed, each by the red it adds to the black alone (green and blue the same).
+        const QRect place = placeOf(label),
+                    inside = label->contentsRect().translated(place.topLeft());
         QRect inked;
-        const QRect inside = label->contentsRect();
         for (int y = inside.top(); y <= inside.bottom(); ++y) {
             for (int x = inside.left(); x <= inside.right(); ++x) {
-                const QRgb p = image.pixel(x, y);
-                if (p == background.rgb())
+                const QRgb p = image.pixel(x, y), was = shown.pixel(x, y);
+                if (p == was)
                     continue;
                 inked |= QRect(x, y, 1, 1);
-                ASSERT_TRUE(qRed(p) > qGreen(p) && qGreen(p) == qBlue(p)) << name;
+                ASSERT_TRUE(qRed(p) > qRed(was) && (p & 0xFFFF) == (was & 0xFFFF)) << name;
             }
         }
-        // Within the lines its own type and alignment lay out, and filling their width.
+        // Within the lines its own type and alignment lay out, filling their width; over the
+        // diagram or off it, a blank pixel clear of its frame line (the picture's outermost).
         const QRect laidOut
             = QFontMetrics(label->shownFont())
                   .boundingRect(inside, int(label->alignment()), label->shownText());
         EXPECT_TRUE(inked.isEmpty() ? laidOut.width() == 0
                                     : laidOut.adjusted(-1, -1, 1, 1).contains(inked)
-                    && inked.width() >= laidOut.width() - 3)
+                    && inked.width() >= laidOut.width() - 3
+                    && (diagram.adjusted(2, 2, -2, -2).contains(inked)
+                        || !diagram.adjusted(-2, -2, 2, 2).intersects(inked)))
             << name << " inks " << inked.x() << ", " << inked.y() << " " << inked.width() << "×"
             << inked.height();
         const bool framed = label->frameShape() != QFrame::NoFrame;
-        EXPECT_EQ(image.pixel(0, label->height() / 2) == ink.rgb(), framed) << name << "'s frame";
+        EXPECT_EQ(image.pixel(place.left(), place.center().y()) == qRgb(255, 0, 0), framed)
+            << name << "'s frame";
     }
+    // The frame line is whole but where a box lies on it: no caption, nor the chart, over it.
+    QRegion line = QRegion(diagram).subtracted(diagram.adjusted(1, 1, -1, -1));
+    for (const auto* box : window->findChildren<QLineEdit*>())
+        line -= placeOf(box);
+    for (const QRect& part : line)
+        for (int y = part.top(); y <= part.bottom(); ++y)
+            for (int x = part.left(); x <= part.right(); ++x)
+                ASSERT_EQ(shown.pixel(x, y), qRgb(0x1f, 0x2a, 0x38))
+                    << "frame line at " << x << ", " << y;
     // A caption shown shorter than written tells the whole as its tool tip.
     auto* hours = control<CaptionLabel>("Label5");
     ASSERT_TRUE(hours->isShortened());

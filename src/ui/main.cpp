@@ -12,7 +12,11 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    // The program takes no command line. Qt would take its own options from it (-reverse mirrors
+    // the window, -style, -platform…), so QApplication sees the program's name alone; it keeps
+    // the count by reference, which therefore lives as long as it does.
+    int nameOnly = argc > 0 ? 1 : 0;
+    QApplication app(nameOnly, argv);
     const char separator = tanvera::setUpApplication(app);
     tanvera::QtMessageBox messages;
     tanvera::Form1 window(separator, messages);
