@@ -67,39 +67,6 @@ std::string inGroupPrecision(double value, double largest, int digits, char sep)
     return Str(value, sep, digits);
 }
 
-// The concentration scale's values, top down: the top to one decimal and the lower values derived
-// from it, wherever that rounding moves the top by less than 1 %; elsewhere, as for a top of 0.04
-// or 0.26, the values the lines really have, in as few digits as read each within 1 % of the top
-// and tell every line from the others and from the "0" below them.
-std::array<std::pair<std::string, double>, 4> concentrationScale(float top, char sep)
-{
-    const std::string rounded = Format(top, Pattern::OneDecimalNoLeadingZero, '.');
-    const Dbl v = Val(rounded);
-    std::array<std::pair<std::string, double>, 4> scale;
-    if (double(v) == top || std::abs(double(v) - top) < 0.01 * top) {
-        scale[0] = {Replace(rounded, ".", std::string(1, sep)), double(v)};
-        for (int k = 1; k <= 3; ++k) {
-            const double value = double(v * (4 - k) / 4.0);
-            scale[std::size_t(k)] = {Str(value, sep), value};
-        }
-        return scale;
-    }
-    for (int digits = 1;; ++digits) {
-        bool apart = true;
-        std::vector<std::string> texts {"0"};
-        for (int k = 0; k <= 3; ++k) {
-            const double value = double(Dbl(top) * (4 - k) / 4.0);
-            const std::string text = Str(value, '.', digits);
-            apart = apart && std::abs(Val(text) - value) < 0.01 * top
-                && std::find(texts.begin(), texts.end(), text) == texts.end();
-            texts.push_back(text);
-            scale[std::size_t(k)] = {Replace(text, ".", std::string(1, sep)), value};
-        }
-        if (apart || digits >= AllDigits)
-            return scale;
-    }
-}
-
 // Lays out the frame's texts among its lines.
 class ScaleLayout
 {
@@ -267,20 +234,17 @@ private:
     std::vector<QRect> m_lines;
 };
 
-} // namespace
-
-void DrawChartFrame(FormContext& form)
+// The frame's size and margins in twips.
+struct Frame
 {
-    ChartState& s = form.state;
-    Picture2& picture = *form.picture;
-    s.PlotOffsetX = 800;
-    s.PlotOffsetY = 300;
-    const Dbl W = picture.Width(), H = picture.Height();
-    const Dbl X0 = s.PlotOffsetX, Y0 = s.PlotOffsetY;
-    const Dbl Pw = W - X0 - PlotMargin, Ph = H - Y0 - PlotMargin;
+    Dbl W, H, X0, Y0;
+    Dbl plotWidth() const { return W - X0 - PlotMargin; }
+    Dbl plotHeight() const { return H - Y0 - PlotMargin; }
+};
 
-    // Axes, then the grid over them; each line overhangs the axes by 100 as a tick.
-    ScaleLayout layout(picture, double(Pw / 4.0));
+// Axes, then the grid over them; each line overhangs the axes by 100 as a tick.
+void drawLines(Picture2& picture, const Frame& f, ScaleLayout& layout)
+{
     auto line = [&](Dbl x1, Dbl y1, Dbl x2, Dbl y2, std::optional<std::uint32_t> colour) {
         const float a = toSingle(double(x1)), b = toSingle(double(y1));
         const float c = toSingle(double(x2)), d = toSingle(double(y2));
@@ -290,44 +254,81 @@ void DrawChartFrame(FormContext& form)
             picture.Line(a, b, c, d);
         layout.addLine(a, b, c, d);
     };
-    line(X0 - 100.0, H - Y0, W - 100.0, H - Y0, std::nullopt);
-    line(X0, H - Y0 + 100.0, X0, Dbl(100), std::nullopt);
+    line(f.X0 - 100.0, f.H - f.Y0, f.W - 100.0, f.H - f.Y0, std::nullopt);
+    line(f.X0, f.H - f.Y0 + 100.0, f.X0, Dbl(100), std::nullopt);
     for (int k = 1; k <= 3; ++k) {
-        const Dbl y = Ph * k / 4.0 + 100.0;
-        line(X0 - 100.0, y, W - 100.0, y, GridGrey);
+        const Dbl y = f.plotHeight() * k / 4.0 + 100.0;
+        line(f.X0 - 100.0, y, f.W - 100.0, y, GridGrey);
     }
-    line(X0 - 100.0, Dbl(100), W - 100.0, Dbl(100), GridGrey);
+    line(f.X0 - 100.0, Dbl(100), f.W - 100.0, Dbl(100), GridGrey);
     for (int k = 1; k <= 4; ++k) {
-        const Dbl x = X0 + Pw * k / 4.0;
-        line(x, H - Y0 + 100.0, x, Dbl(100), GridGrey);
+        const Dbl x = f.X0 + f.plotWidth() * k / 4.0;
+        line(x, f.H - f.Y0 + 100.0, x, Dbl(100), GridGrey);
     }
+}
 
-    // Concentration scale and title, top down.
-    const char sep = form.separator;
-    const auto values = concentrationScale(s.ConcAxisMax, sep);
-    std::vector<Wanted> column {{values[0].first, double(X0 - 500.0), 1, values[0].second, false},
-        {"Conc. HCl", 1, 400, {}}, {"(mol/m3)", 1, 600, {}}};
-    for (int k = 1; k <= 3; ++k) {
-        const auto& [text, value] = values[std::size_t(k)];
-        column.push_back({withBlanks(value, text), double(X0 - 500.0), double(Ph * k / 4.0 - 100.0),
-            value, true});
+// The concentration scale and its title, top down. The top to one decimal and the lower values
+// derived from it, wherever that rounding moves the top by less than 1 %; elsewhere, as for a top
+// of 0.04 or 0.26, the values the lines really have, in as few digits as read each within 1 % of
+// the top and tell every line from the others and from the "0" below them.
+std::vector<Wanted> concentrationColumn(const Frame& f, float top, char sep)
+{
+    const std::string rounded = Format(top, Pattern::OneDecimalNoLeadingZero, '.');
+    const Dbl v = Val(rounded);
+    const bool asRounded = double(v) == top || std::abs(double(v) - top) < 0.01 * top;
+    std::vector<Wanted> column;
+    for (int digits = asRounded ? AllDigits : 1; column.size() < 4; ++digits) {
+        column.clear();
+        for (int k = 0; k <= 3; ++k) {
+            const double value = double((asRounded ? v : Dbl(top)) * (4 - k) / 4.0);
+            const std::string text = asRounded && k == 0 ? rounded : Str(value, '.', digits);
+            const bool apart = std::abs(Val(text) - value) < 0.01 * top && text != "0"
+                && std::none_of(column.begin(), column.end(),
+                    [&](const Wanted& line) { return Str(*line.value, '.', digits) == text; });
+            if (!apart && digits < AllDigits)
+                break;
+            const std::string shown = Replace(text, ".", std::string(1, sep));
+            column.push_back({k == 0 ? shown : withBlanks(value, shown), double(f.X0 - 500.0),
+                k == 0 ? 1 : double(f.plotHeight() * k / 4.0 - 100.0), value, k > 0});
+        }
     }
-    column.push_back({"0", double(X0 - 200.0), double(H - Y0), {}});
+    column.insert(column.begin() + 1, {{"Conc. HCl", 1, 400, {}}, {"(mol/m3)", 1, 600, {}}});
+    column.push_back({"0", double(f.X0 - 200.0), double(f.H - f.Y0), {}});
+    return column;
+}
 
-    // Time scale along the bottom; the inner values use W - PlotOffsetX, not the plot width.
-    const double y = double(H - 200.0);
-    const Dbl T = s.MaxTime;
-    auto tick = [&](int k) { return double(X0 + Pw * k / 4.0); };
-    std::vector<Wanted> row {{"0", double(X0 - 100.0), y, {}, false, tick(0)}};
+// The time scale along the bottom; the inner values use W - PlotOffsetX, not the plot width.
+std::vector<Wanted> timeRow(const Frame& f, double maxTime, char sep)
+{
+    const double y = double(f.H - 200.0);
+    const Dbl T = maxTime;
+    auto tick = [&](int k) { return double(f.X0 + f.plotWidth() * k / 4.0); };
+    std::vector<Wanted> row {{"0", double(f.X0 - 100.0), y, {}, false, tick(0)}};
     for (int k = 1; k <= 3; ++k)
-        row.push_back(number(double((W - X0) * k / 4.0 + (X0 - 100.0) - 200.0), y,
+        row.push_back(number(double((f.W - f.X0) * k / 4.0 + (f.X0 - 100.0) - 200.0), y,
             double(T * k / 4.0), sep, tick(k)));
-    row.push_back({"t(s)", double(W - 850.0), y, {}});
-    row.push_back(number(double(W - 500.0), y, double(T), sep, tick(4)));
+    row.push_back({"t(s)", double(f.W - 850.0), y, {}});
+    row.push_back(number(double(f.W - 500.0), y, double(T), sep, tick(4)));
+    return row;
+}
+
+} // namespace
+
+void DrawChartFrame(FormContext& form)
+{
+    ChartState& s = form.state;
+    Picture2& picture = *form.picture;
+    s.PlotOffsetX = 800;
+    s.PlotOffsetY = 300;
+    const Frame frame {picture.Width(), picture.Height(), s.PlotOffsetX, s.PlotOffsetY};
+    ScaleLayout layout(picture, double(frame.plotWidth() / 4.0));
+    drawLines(picture, frame, layout);
 
     // Printed as laid out, and recorded as printed.
-    std::vector<DrawnChart::Text> scale = layout.place(column, sep);
-    for (DrawnChart::Text& text : layout.place(row, sep))
+    const char sep = form.separator;
+    std::vector<DrawnChart::Text> scale
+        = layout.place(concentrationColumn(frame, s.ConcAxisMax, sep), sep);
+    for (DrawnChart::Text& text : layout.place(timeRow(frame, s.MaxTime, sep), sep))
         scale.push_back(std::move(text));
     for (const DrawnChart::Text& text : scale) {
         picture.setTextPixels(text.pixels);
