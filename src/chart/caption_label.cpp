@@ -30,11 +30,11 @@ void CaptionLabel::showCaption(const ShownText& caption)
 
 const ShownText& CaptionLabel::caption() const
 {
-    shown();
+    laidOut();
     return m_caption;
 }
 
-const FittedText& CaptionLabel::shown() const
+const FittedText& CaptionLabel::laidOut() const
 {
     LaidOutFor now {text(), font(), contentsRect().size()};
     if (!m_laidOut || m_laidOut->first != now) {
@@ -53,17 +53,17 @@ const FittedText& CaptionLabel::shown() const
 
 QString CaptionLabel::shownText() const
 {
-    return shown().lines.join(u'\n');
+    return laidOut().lines.join(u'\n');
 }
 
 bool CaptionLabel::isShortened() const
 {
-    return !shown().whole;
+    return !laidOut().whole;
 }
 
 QFont CaptionLabel::shownFont() const
 {
-    return shown().font;
+    return laidOut().font;
 }
 
 void CaptionLabel::setRoomToTheRight(int right)
@@ -76,7 +76,7 @@ void CaptionLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     drawFrame(&painter);
-    const FittedText& now = shown();
+    const FittedText& now = laidOut();
     painter.setFont(now.font);
     style()->drawItemText(&painter, contentsRect(),
         QStyle::visualAlignment(layoutDirection(), alignment()), palette(), isEnabled(),

@@ -43,7 +43,7 @@ protected:
 
 private:
     // What the label shows now, laid out again only when its text, font or size has changed.
-    const FittedText& shown() const;
+    const FittedText& laidOut() const;
 
     struct LaidOutFor
     {

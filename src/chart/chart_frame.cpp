@@ -35,7 +35,7 @@ constexpr int NeighbourGap = 5;
 // form of it can stand in where the full one finds no room; `blanks` marks the number rule of
 // Print: a blank before (none before a minus), the digits, a blank. `tick`: the x of the grid
 // line a time value labels.
-struct Wanted
+struct AskedText
 {
     std::string text;
     double x, y;
@@ -49,7 +49,7 @@ std::string withBlanks(double value, const std::string& digits)
     return (value < 0 ? "" : " ") + digits + " ";
 }
 
-Wanted number(double x, double y, double value, char sep, std::optional<double> tick = {})
+AskedText number(double x, double y, double value, char sep, std::optional<double> tick = {})
 {
     return {withBlanks(value, Str(value, sep)), x, y, value, true, tick};
 }
@@ -90,7 +90,7 @@ public:
     // for, or moved along their row as little as keeps them apart; at each type size and form of
     // their numbers that the search tries, until one has room. Where none has, the shortest, as
     // near its place as it goes.
-    std::vector<DrawnChart::Text> place(const std::vector<Wanted>& group, char sep) const
+    std::vector<DrawnChart::Text> place(const std::vector<AskedText>& group, char sep) const
     {
         QFont type = m_picture.font();
         type.setPixelSize(m_fullType);
@@ -126,14 +126,14 @@ private:
 
     // The text as shown in that type and form, with the room its row leaves it among the lines
     // and the box's border; none where its rows do not fit inside the box.
-    std::optional<Placed> measure(const Wanted& wanted, const QFontMetricsF& metrics, int ascent,
+    std::optional<Placed> measure(const AskedText& asked, const QFontMetricsF& metrics, int ascent,
         double lowered, std::string text) const
     {
         const QString shown = QString::fromStdString(text);
         const auto first = qsizetype(text.find_first_not_of(' '));
         const auto end = qsizetype(text.find_last_not_of(' ') + 1);
         const QRectF ink = metrics.tightBoundingRect(shown.mid(first, end - first));
-        const double x = wanted.x / TwipsPerPixel, y = (wanted.y + lowered) / TwipsPerPixel;
+        const double x = asked.x / TwipsPerPixel, y = (asked.y + lowered) / TwipsPerPixel;
         Placed placed {std::move(text), 0, x + metrics.horizontalAdvance(shown.left(first)), 0,
             y + ascent + ink.top(), y + ascent + ink.bottom(), 0, 0};
         placed.width = x + metrics.horizontalAdvance(shown.left(end)) - placed.left;
@@ -160,21 +160,21 @@ private:
     // one before it needs. None where a text then leaves its room.
     static std::optional<std::vector<double>> spread(const std::vector<Placed>& row)
     {
-        auto near = [&](std::size_t i) {
+        auto rowsClose = [&](std::size_t i) {
             return row[i].lastRow() >= row[i + 1].firstRow() - NeighbourGap
                 && row[i].firstRow() <= row[i + 1].lastRow() + NeighbourGap;
         };
         std::vector<double> starts(row.size());
         for (std::size_t i = row.size(); i-- > 0;) {
             starts[i] = std::min(row[i].left, row[i].highest);
-            if (i + 1 < row.size() && near(i))
+            if (i + 1 < row.size() && rowsClose(i))
                 starts[i]
                     = std::min(starts[i], std::floor(starts[i + 1]) - NeighbourGap - row[i].width);
         }
         bool fits = true;
         for (std::size_t i = 0; i < row.size(); ++i) {
             starts[i] = std::max(starts[i], row[i].lowest);
-            if (i > 0 && near(i - 1))
+            if (i > 0 && rowsClose(i - 1))
                 starts[i] = std::max(
                     starts[i], std::ceil(starts[i - 1] + row[i - 1].width) + NeighbourGap);
             fits = fits && starts[i] <= row[i].highest;
@@ -182,7 +182,7 @@ private:
         return fits ? std::optional(starts) : std::nullopt;
     }
 
-    std::optional<std::vector<DrawnChart::Text>> tryPlace(const std::vector<Wanted>& group,
+    std::optional<std::vector<DrawnChart::Text>> tryPlace(const std::vector<AskedText>& group,
         int pixels, int digits, char sep, std::vector<DrawnChart::Text>& tried) const
     {
         const int shownPixels = pixels == m_fullType ? 0 : pixels;
@@ -192,17 +192,17 @@ private:
         const int ascent = QFontMetrics(type).ascent();
         const double lowered = (m_fullAscent - ascent) * TwipsPerPixel;
         double largest = 0;
-        for (const Wanted& wanted : group)
-            largest = std::max(largest, std::abs(wanted.value.value_or(0)));
+        for (const AskedText& asked : group)
+            largest = std::max(largest, std::abs(asked.value.value_or(0)));
 
         std::vector<Placed> row;
-        for (const Wanted& wanted : group) {
-            std::string text = wanted.text;
-            if (digits < AllDigits && wanted.value && *wanted.value != 0) {
-                const std::string shorter = inGroupPrecision(*wanted.value, largest, digits, sep);
-                text = wanted.blanks ? withBlanks(*wanted.value, shorter) : shorter;
+        for (const AskedText& asked : group) {
+            std::string text = asked.text;
+            if (digits < AllDigits && asked.value && *asked.value != 0) {
+                const std::string shorter = inGroupPrecision(*asked.value, largest, digits, sep);
+                text = asked.blanks ? withBlanks(*asked.value, shorter) : shorter;
             }
-            const auto placed = measure(wanted, metrics, ascent, lowered, std::move(text));
+            const auto placed = measure(asked, metrics, ascent, lowered, std::move(text));
             if (!placed)
                 return std::nullopt;
             row.push_back(*placed);
@@ -210,11 +210,11 @@ private:
         const auto starts = spread(row);
         tried.clear();
         for (std::size_t i = 0; i < row.size(); ++i) {
-            const Wanted& wanted = group[i];
+            const AskedText& asked = group[i];
             const double start = starts ? (*starts)[i] : row[i].left;
             const double x
-                = start == row[i].left ? wanted.x : (start + row[i].originOffset) * TwipsPerPixel;
-            tried.push_back({row[i].text, toSingle(x), toSingle(wanted.y + lowered), shownPixels});
+                = start == row[i].left ? asked.x : (start + row[i].originOffset) * TwipsPerPixel;
+            tried.push_back({row[i].text, toSingle(x), toSingle(asked.y + lowered), shownPixels});
         }
         if (!starts)
             return std::nullopt;
@@ -271,12 +271,12 @@ void drawLines(Picture2& picture, const Frame& f, ScaleLayout& layout)
 // derived from it, wherever that rounding moves the top by less than 1 %; elsewhere, as for a top
 // of 0.04 or 0.26, the values the lines really have, in as few digits as read each within 1 % of
 // the top and tell every line from the others and from the "0" below them.
-std::vector<Wanted> concentrationColumn(const Frame& f, float top, char sep)
+std::vector<AskedText> concentrationColumn(const Frame& f, float top, char sep)
 {
     const std::string rounded = Format(top, Pattern::OneDecimalNoLeadingZero, '.');
     const Dbl v = Val(rounded);
     const bool asRounded = double(v) == top || std::abs(double(v) - top) < 0.01 * top;
-    std::vector<Wanted> column;
+    std::vector<AskedText> column;
     for (int digits = asRounded ? AllDigits : 1; column.size() < 4; ++digits) {
         column.clear();
         for (int k = 0; k <= 3; ++k) {
@@ -284,7 +284,7 @@ std::vector<Wanted> concentrationColumn(const Frame& f, float top, char sep)
             const std::string text = asRounded && k == 0 ? rounded : Str(value, '.', digits);
             const bool apart = std::abs(Val(text) - value) < 0.01 * top && text != "0"
                 && std::none_of(column.begin(), column.end(),
-                    [&](const Wanted& line) { return Str(*line.value, '.', digits) == text; });
+                    [&](const AskedText& line) { return Str(*line.value, '.', digits) == text; });
             if (!apart && digits < AllDigits)
                 break;
             const std::string shown = Replace(text, ".", std::string(1, sep));
@@ -298,12 +298,12 @@ std::vector<Wanted> concentrationColumn(const Frame& f, float top, char sep)
 }
 
 // The time scale along the bottom; the inner values use W - PlotOffsetX, not the plot width.
-std::vector<Wanted> timeRow(const Frame& f, double maxTime, char sep)
+std::vector<AskedText> timeRow(const Frame& f, double maxTime, char sep)
 {
     const double y = double(f.H - 200.0);
     const Dbl T = maxTime;
     auto tick = [&](int k) { return double(f.X0 + f.plotWidth() * k / 4.0); };
-    std::vector<Wanted> row {{"0", double(f.X0 - 100.0), y, {}, false, tick(0)}};
+    std::vector<AskedText> row {{"0", double(f.X0 - 100.0), y, {}, false, tick(0)}};
     for (int k = 1; k <= 3; ++k)
         row.push_back(number(double((f.W - f.X0) * k / 4.0 + (f.X0 - 100.0) - 200.0), y,
             double(T * k / 4.0), sep, tick(k)));

@@ -131,66 +131,75 @@ const QImage& Picture2::renderedImage()
     return m_image;
 }
 
-void Picture2::renderNewItems()
+// An image as large as the widget on its screen, blank until the items are painted into it.
+void Picture2::fitImageToScreen()
 {
     const qreal ratio = devicePixelRatioF();
-    const QSize devicePixels = size() * ratio;
-    if (m_image.size() != devicePixels || m_image.devicePixelRatio() != ratio) {
-        m_image = QImage(devicePixels, QImage::Format_RGB32);
+    if (m_image.size() != size() * ratio || m_image.devicePixelRatio() != ratio) {
+        m_image = QImage(size() * ratio, QImage::Format_RGB32);
         m_image.setDevicePixelRatio(ratio);
         m_rendered = 0;
     }
     if (m_rendered == 0)
         m_image.fill(palette().color(QPalette::Window));
+}
+
+void Picture2::renderNewItems()
+{
+    fitImageToScreen();
     if (m_rendered == m_items.size())
         return;
-
-    const double toDevice = ratio / TwipsPerPixel;
-    const QColor foreground = palette().color(QPalette::WindowText);
-    const QTransform inTwips = QTransform::fromScale(1 / TwipsPerPixel, 1 / TwipsPerPixel);
+    const double toDevice = m_image.devicePixelRatio() / TwipsPerPixel;
     const Canvas canvas(m_image);
-    // Lines are cut to the image, with room for the pen, before the painter sees them: its
-    // fixed-point rasteriser cannot take far-off points.
-    const QSizeF logical = QSizeF(m_image.size()) / ratio;
-    const double margin = 2 * TwipsPerPixel;
-    const QRectF lineRect(-margin, -margin, logical.width() * TwipsPerPixel + 2 * margin,
-        logical.height() * TwipsPerPixel + 2 * margin);
     QPainter painter(&m_image);
-    painter.setTransform(inTwips);
     for (; m_rendered < m_items.size(); ++m_rendered) {
         const Item& item = m_items[m_rendered];
+        const QColor colour
+            = item.foreground ? palette().color(QPalette::WindowText) : QColor(toQRgb(item.colour));
         if (item.kind == Item::Kind::Circle) {
             // Every curve point has the same radius: the stamp is made once.
             if (m_dots.radius() != item.x2 * toDevice)
                 m_dots = DotStamp(item.x2 * toDevice);
             m_dots.stamp(canvas, item.x1 * toDevice, item.y1 * toDevice, toQRgb(item.colour));
-            continue;
+        } else if (item.kind == Item::Kind::Line) {
+            paintLine(painter, item, colour);
+        } else {
+            paintText(painter, item, colour);
         }
-        const QColor colour = item.foreground ? foreground : QColor(toQRgb(item.colour));
-        if (item.kind == Item::Kind::Line) {
-            if (const auto part
-                = visiblePart(QLineF(item.x1, item.y1, item.x2, item.y2), lineRect)) {
-                painter.setPen(QPen(colour, TwipsPerPixel));
-                painter.drawLine(*part);
-            }
-            continue;
-        }
-        // Text in logical pixels, so the font keeps its hinting; a text whose box (with a line's
-        // height of room around it for overhangs) cannot meet the image is left out.
-        const QString text = QString::fromStdString(textOf(item));
-        const QFont type = textFont(item.textPixels);
-        const QFontMetricsF metrics(type);
-        const double x = item.x1 / TwipsPerPixel, y = item.y1 / TwipsPerPixel;
-        const double room = metrics.height();
-        if (!(x < logical.width() + room && y < logical.height() + room
-                && x + metrics.horizontalAdvance(text) + room > 0 && y + 2 * room > 0))
-            continue;
-        painter.resetTransform();
-        painter.setPen(colour);
-        painter.setFont(type);
-        painter.drawText(QPointF(x, y + painter.fontMetrics().ascent()), text);
-        painter.setTransform(inTwips);
     }
+}
+
+// Cut to the image, with room for the pen, before the painter sees it: its fixed-point
+// rasteriser cannot take far-off points.
+void Picture2::paintLine(QPainter& painter, const Item& item, const QColor& colour) const
+{
+    const QSizeF twips = QSizeF(m_image.size()) / m_image.devicePixelRatio() * TwipsPerPixel;
+    const double margin = 2 * TwipsPerPixel;
+    const QRectF inside(-margin, -margin, twips.width() + 2 * margin, twips.height() + 2 * margin);
+    if (const auto part = visiblePart(QLineF(item.x1, item.y1, item.x2, item.y2), inside)) {
+        painter.setTransform(QTransform::fromScale(1 / TwipsPerPixel, 1 / TwipsPerPixel));
+        painter.setPen(QPen(colour, TwipsPerPixel));
+        painter.drawLine(*part);
+    }
+}
+
+// In logical pixels, so the font keeps its hinting; a text whose box (with a line's height of
+// room around it for overhangs) cannot meet the image is left out.
+void Picture2::paintText(QPainter& painter, const Item& item, const QColor& colour) const
+{
+    const QSizeF logical = QSizeF(m_image.size()) / m_image.devicePixelRatio();
+    const QString text = QString::fromStdString(textOf(item));
+    const QFont type = textFont(item.textPixels);
+    const QFontMetricsF metrics(type);
+    const double x = item.x1 / TwipsPerPixel, y = item.y1 / TwipsPerPixel;
+    const double room = metrics.height();
+    if (!(x < logical.width() + room && y < logical.height() + room
+            && x + metrics.horizontalAdvance(text) + room > 0 && y + 2 * room > 0))
+        return;
+    painter.resetTransform();
+    painter.setPen(colour);
+    painter.setFont(type);
+    painter.drawText(QPointF(x, y + painter.fontMetrics().ascent()), text);
 }
 
 void Picture2::paintEvent(QPaintEvent*)

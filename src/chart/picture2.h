@@ -10,6 +10,7 @@
 #include "dot_stamp.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -73,7 +74,10 @@ protected:
 private:
     void append(const Item& item);
     void requestRepaint();
+    void fitImageToScreen();
     void renderNewItems();
+    void paintLine(QPainter& painter, const Item& item, const QColor& colour) const;
+    void paintText(QPainter& painter, const Item& item, const QColor& colour) const;
 
     float m_width;
     float m_height;

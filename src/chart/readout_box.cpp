@@ -24,7 +24,7 @@ ReadoutBox::ReadoutBox(const QFont& font, QWidget* parent)
     setFont(font);
 }
 
-qreal ReadoutBox::room() const
+qreal ReadoutBox::textWidth() const
 {
     QStyleOptionFrame panel;
     initStyleOption(&panel);
@@ -40,7 +40,7 @@ void ReadoutBox::showText(const ShownText& text)
         m_caption = accessibleName();
     const QString whole = QString::fromStdString(text.whole());
     setToolTip(whole);
-    const FittedText fitted = fitText(text, m_font, room(), 1);
+    const FittedText fitted = fitText(text, m_font, textWidth(), 1);
     setFont(fitted.font);
     const QString name = fitted.whole ? m_caption : m_caption + u' ' + whole;
     if (name != accessibleName())

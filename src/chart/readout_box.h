@@ -24,7 +24,7 @@ public:
 
     // The width a line edit gives its text without scrolling it: inside its frame and its own
     // margins, less the cursor's pixel.
-    qreal room() const;
+    qreal textWidth() const;
 
 private:
     QFont m_font; // the box's type, before any fitting

@@ -106,10 +106,11 @@ FittedText fitText(const ShownText& text, const QFont& font, qreal width, int li
     if (type.pixelSize() <= 0)
         type.setPixelSize(QFontInfo(font).pixelSize());
     // Dropping words is the last resort: only those after the last number, ending in "…".
-    for (qsizetype kept = words.size(); kept >= text.lastNumber() + 1 && kept >= 0; --kept) {
+    for (qsizetype wordsKept = words.size(); wordsKept >= text.lastNumber() + 1 && wordsKept >= 0;
+         --wordsKept) {
         const auto laid = fitSearch(type, [&](const QFont& at, int digits) {
-            QStringList shown = text.words(digits).first(kept);
-            if (kept < words.size())
+            QStringList shown = text.words(digits).first(wordsKept);
+            if (wordsKept < words.size())
                 shown << QStringLiteral("…");
             const auto fitted = wrap(shown, at, width, lines);
             return fitted ? std::optional(FittedText {*fitted, at, shown == words}) : std::nullopt;
