@@ -21,7 +21,6 @@ void copyResults(FormContext& form)
     ChartState& s = form.state;
     const long slot = s.CurveSlot;
     const long steps = s.StepCount;
-    s.computedFor(slot) = {};
     long last = 0;
     for (;; ++last) {
         const bool overflows = tankOverflows(s, slot, last);
@@ -36,7 +35,6 @@ void copyResults(FormContext& form)
             break;
     }
     storeRun(s, slot, last);
-    s.computedFor(slot) = {s.MaxTime, s.StepCount};
 }
 
 // A curve shown over another time axis is computed again before it is drawn with the new one:

@@ -53,7 +53,6 @@ void Text2_Change(FormContext& form)
         return;
     }
     RungeKutta(s, s.StartTime, s.EndTime, s.StepCount, s.InitialConc(s.CurveSlot));
-    s.computedFor(s.CurveSlot) = {}; // a query's run is no curve
     storeRun(s, s.CurveSlot, QuerySteps);
     const double result = s.ConcResults(s.CurveSlot, QuerySteps);
     form.Label2->setText(qText(Format(result, Pattern::FourDecimals, form.separator)));

@@ -101,22 +101,24 @@ void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N
     const double h = double((Dbl(b) - a) / Dbl(N));
     double t = a;
     double Y = y0;
+    state.pointsFor = {}; // a run that stops half way leaves rows of two runs
     state.TimePoints(0) = t;
     state.ConcPoints(0) = Y;
 
-    if (N < 1)
-        return;
-    const Tank tank = tankOf(state, slot);
-    for (long i = 1; i <= N; ++i) {
-        const double stepStartT = t, stepStartY = Y;
-        try {
-            step(tank, h, t, Y);
-        } catch (const UncheckedStepFailed&) {
-            raiseStepFault(tank, h, stepStartT, stepStartY);
+    if (N >= 1) {
+        const Tank tank = tankOf(state, slot);
+        for (long i = 1; i <= N; ++i) {
+            const double stepStartT = t, stepStartY = Y;
+            try {
+                step(tank, h, t, Y);
+            } catch (const UncheckedStepFailed&) {
+                raiseStepFault(tank, h, stepStartT, stepStartY);
+            }
+            state.TimePoints(i) = t;
+            state.ConcPoints(i) = Y;
         }
-        state.TimePoints(i) = t;
-        state.ConcPoints(i) = Y;
     }
+    state.pointsFor = {a, b, N};
 }
 
 void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0)
@@ -128,6 +130,7 @@ void storeRun(ChartState& state, long slot, long lastRow)
 {
     for (long i = 0; i <= lastRow; ++i)
         state.ConcResults(slot, i) = state.ConcPoints(i);
+    state.computedFor(slot) = state.pointsFor;
 }
 
 void RunIntegration(ChartState& state)
@@ -144,13 +147,12 @@ void recomputeCurve(ChartState& state, long slot)
     RungeKutta(
         state, slot, state.StartTime, state.MaxTime, state.StepCount, state.InitialConc(slot));
     storeRun(state, slot, state.StepCount);
-    state.computedFor(slot) = {state.MaxTime, state.StepCount};
 }
 
 bool computedForTimeAxis(const ChartState& state, long k)
 {
-    const RunSpan& span = state.computedFor(k);
-    return span.end == state.MaxTime && span.steps == state.StepCount;
+    return state.computedFor(k)
+        == RunSpan {double(state.StartTime), state.MaxTime, state.StepCount};
 }
 
 } // namespace tanvera

@@ -15,12 +15,14 @@ namespace tanvera {
 double f(const ChartState& state, double t, double Y);
 
 // Classical fourth-order Runge-Kutta from a to b in N equal steps, starting at y0, for the tank
-// of the given slot; fills rows 0..N of TimePoints and ConcPoints.
+// of the given slot; fills rows 0..N of TimePoints and ConcPoints and records the run in
+// pointsFor.
 void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N, double y0);
 // The same for slot CurveSlot.
 void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0);
 
-// Rows 0..lastRow of the latest run into the slot's column of ConcResults.
+// Rows 0..lastRow of the latest run into the slot's column of ConcResults, which then holds that
+// run (computedFor), also when it is cut short where the tank overflows.
 void storeRun(ChartState& state, long slot, long lastRow);
 
 // The curve run of slot CurveSlot: from 0 to MaxTime in 5000 steps.
