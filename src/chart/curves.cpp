@@ -4,6 +4,7 @@
 #include "curves.h"
 
 #include "chart_frame.h"
+#include "model/integrator.h"
 #include "runtime/checked.h"
 #include "runtime/fault.h"
 #include "runtime/numtext.h"
@@ -73,18 +74,19 @@ PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, cha
 
 void plotCurves(FormContext& form, long lastSlot)
 {
-    // Each curve is worked out completely (points and legend) before it is drawn: a value that
-    // cannot be shown stops the redraw with the curves before it on the chart, no curve half
-    // drawn and no legend for a missing curve.
-    const ChartState& s = form.state;
+    // Each curve is computed for the time axis and worked out completely (points and legend)
+    // before it is drawn: a run that fails or a value that cannot be shown stops the redraw with
+    // the curves before it on the chart, no curve half drawn and no legend for a missing curve.
+    ChartState& s = form.state;
     const ChartMapping& map = form.drawn.axes.value(); // the axes just drawn
     for (long k = 0; k <= lastSlot; ++k) {
+        bringToTheTimeAxis(s, k);
         PlannedCurve curve = planCurve(s, map, k, form.separator);
         for (const auto& [x, y] : curve.points)
             form.picture->Circle(x, y, PointRadius, slotColour(k));
         form.Line3(k)->setVisible(true);
         form.Label4(k)->setText(qText(curve.shown.legend));
-        // Every curve stands on the latest run's time points, which ConcResults' rows fill.
+        // Every curve stands on the time points of the axis' run, which the curve's run left.
         std::vector<double>& times = form.drawn.times;
         if (curve.points.size() > times.size())
             times.assign(&s.TimePoints(0), &s.TimePoints(0) + curve.points.size());

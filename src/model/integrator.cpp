@@ -142,17 +142,14 @@ void RunIntegration(ChartState& state)
     RungeKutta(state, state.StartTime, state.EndTime, CurveSteps, state.StartConc);
 }
 
-void recomputeCurve(ChartState& state, long slot)
+void bringToTheTimeAxis(ChartState& state, long slot)
 {
-    RungeKutta(
-        state, slot, state.StartTime, state.MaxTime, state.StepCount, state.InitialConc(slot));
-    storeRun(state, slot, state.StepCount);
-}
-
-bool computedForTimeAxis(const ChartState& state, long k)
-{
-    return state.computedFor(k)
-        == RunSpan {double(state.StartTime), state.MaxTime, state.StepCount};
+    const RunSpan axis {double(state.StartTime), state.MaxTime, state.StepCount};
+    // The curve is drawn over TimePoints too, which a query's run may have taken since.
+    if (state.computedFor(slot) == axis && state.pointsFor == axis)
+        return;
+    RungeKutta(state, slot, axis.start, axis.end, axis.steps, state.InitialConc(slot));
+    storeRun(state, slot, axis.steps);
 }
 
 } // namespace tanvera

@@ -28,12 +28,10 @@ void storeRun(ChartState& state, long slot, long lastRow);
 // The curve run of slot CurveSlot: from 0 to MaxTime in 5000 steps.
 void RunIntegration(ChartState& state);
 
-// A shown curve done again for the time axis: the slot from 0 to MaxTime in StepCount steps,
-// every row of the run stored in its column. CurveSlot is left alone.
-void recomputeCurve(ChartState& state, long slot);
-
-// Whether slot k's column holds its run over the current MaxTime and StepCount.
-bool computedForTimeAxis(const ChartState& state, long k);
+// Leaves the slot's run over the time axis, from StartTime to MaxTime in StepCount steps, in its
+// column (every row) and in TimePoints, computing it again unless both hold it already. CurveSlot
+// is left alone.
+void bringToTheTimeAxis(ChartState& state, long slot);
 
 constexpr std::int16_t CurveSteps = 5000;
 
