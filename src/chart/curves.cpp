@@ -6,8 +6,8 @@
 #include "chart_frame.h"
 #include "model/integrator.h"
 #include "runtime/checked.h"
-#include "runtime/fault.h"
 #include "runtime/numtext.h"
+#include "runtime/scope_exit.h"
 
 #include <algorithm>
 #include <utility>
@@ -112,30 +112,19 @@ void hideLegend(FormContext& form, long k)
     form.Label4(k)->setText(QString());
 }
 
-namespace {
-
-void forgetCurves(FormContext& form)
-{
-    form.state.ConcAxisMax = 0;
-    for (long k = 0; k <= 2; ++k)
-        hideLegend(form, k);
-    form.state.CurveSlot = 0;
-}
-
-} // namespace
-
 void clearChart(FormContext& form)
 {
-    clearPicture(form);
     // Clearing is the way out of any state, so the slots are reset even when the frame cannot
     // be drawn (a maximum time near the top of the Double range); the fault is reported after.
-    try {
-        DrawChartFrame(form);
-    } catch (const RuntimeFault&) {
-        forgetCurves(form);
-        throw;
-    }
-    forgetCurves(form);
+    // The frame is drawn first, still scaled for the curves it removes.
+    const ScopeExit forgetCurves([&form] {
+        form.state.ConcAxisMax = 0;
+        for (long k = 0; k <= 2; ++k)
+            hideLegend(form, k);
+        form.state.CurveSlot = 0;
+    });
+    clearPicture(form);
+    DrawChartFrame(form);
 }
 
 void Command2_Click(FormContext& form)

@@ -7,7 +7,7 @@
 #include "parameters.h"
 #include "runtime/checked.h"
 #include "runtime/numtext.h"
-#include "runtime/scoped_restore.h"
+#include "runtime/scope_exit.h"
 
 namespace tanvera {
 
@@ -40,7 +40,7 @@ void Text2_Change(FormContext& form)
 
     // The query borrows StepCount for its own run and gives it back on every path, so curves
     // recomputed after a later edit of the maximum time keep the step count they were made with.
-    const ScopedRestore keepStepCount(s.StepCount);
+    const ScopeExit giveStepCountBack([&s, kept = s.StepCount] { s.StepCount = kept; });
     s.StepCount = QuerySteps;
     s.StartTime = 0;
     s.EndTime = T;
