@@ -91,11 +91,6 @@ std::string stopHint(FaultKind kind)
 
 } // namespace
 
-double f(const ChartState& state, double t, double Y)
-{
-    return double(rate<Dbl>(tankOf(state, state.CurveSlot), Dbl(t), Dbl(Y)));
-}
-
 void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N, double y0)
 {
     const double h = double((Dbl(b) - a) / Dbl(N));

@@ -10,10 +10,6 @@
 
 namespace tanvera {
 
-// dC/dt of the stirred tank at time t and concentration Y, for the flows and start volume of
-// slot CurveSlot.
-double f(const ChartState& state, double t, double Y);
-
 // Classical fourth-order Runge-Kutta from a to b in N equal steps, starting at y0, for the tank
 // of the given slot; fills rows 0..N of TimePoints and ConcPoints and records the run in
 // pointsFor.
