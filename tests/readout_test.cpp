@@ -50,6 +50,10 @@ TEST_F(Readout, ClearingZeroesTheScaleAndCompletesWhenTheFrameCannotBeDrawn)
         EXPECT_EQ(state().ConcAxisMax, 0.f) << button;
         EXPECT_EQ(legendMarks(), (Marks {false, false, false})) << button;
     }
+    typeInto("Text2", "2"); // raises the scale of the empty chart, which is no curve's
+    ASSERT_EQ(state().ConcAxisMax, 250.f);
+    click("Command2");
+    EXPECT_EQ(state().ConcAxisMax, 0.f);
 }
 
 TEST_F(Readout, FaultIsReportedOnceWhileThePointerMoves)

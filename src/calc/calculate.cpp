@@ -21,7 +21,6 @@ void copyResults(FormContext& form)
     ChartState& s = form.state;
     const long slot = s.CurveSlot;
     const long steps = s.StepCount;
-    s.computedFor(slot) = {};
     long last = 0;
     for (;; ++last) {
         const bool overflows = tankOverflows(s, slot, last);
@@ -36,19 +35,6 @@ void copyResults(FormContext& form)
             break;
     }
     storeRun(s, slot, last);
-    s.computedFor(slot) = {s.MaxTime, s.StepCount};
-}
-
-// A curve shown over another time axis is computed again before it is drawn with the new one:
-// the boxes are read here without the substitute the maximum-time reaction puts in for a time
-// that is not positive, and that reaction may have been cut short by a fault. A fault here
-// ends the calculation before the chart is touched, which then still shows its own axis.
-void recomputeCurvesForTheTimeAxis(ChartState& s)
-{
-    for (long k = 0; k < s.CurveSlot; ++k) {
-        if (!computedForTimeAxis(s, k))
-            recomputeCurve(s, k);
-    }
 }
 
 } // namespace
@@ -66,7 +52,8 @@ void Command1_Click(FormContext& form)
         return;
     RunIntegration(s);
     copyResults(form);
-    recomputeCurvesForTheTimeAxis(s);
+    // The curves shown are drawn over this run's axis: box 3 is read here without the substitute
+    // the maximum-time reaction puts in for a time that is not positive.
     clearPicture(form);
     DrawChartFrame(form);
     plotCurves(form, s.CurveSlot);

@@ -4,9 +4,10 @@
 #include "curves.h"
 
 #include "chart_frame.h"
+#include "model/integrator.h"
 #include "runtime/checked.h"
-#include "runtime/fault.h"
 #include "runtime/numtext.h"
+#include "runtime/scope_exit.h"
 
 #include <algorithm>
 #include <utility>
@@ -77,18 +78,19 @@ PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, cha
 
 void plotCurves(FormContext& form, long lastSlot)
 {
-    // Each curve is worked out completely (points and legend) before it is drawn: a value that
-    // cannot be shown stops the redraw with the curves before it on the chart, no curve half
-    // drawn and no legend for a missing curve.
-    const ChartState& s = form.state;
+    // Each curve is computed for the time axis and worked out completely (points and legend)
+    // before it is drawn: a run that fails or a value that cannot be shown stops the redraw with
+    // the curves before it on the chart, no curve half drawn and no legend for a missing curve.
+    ChartState& s = form.state;
     const ChartMapping& map = form.drawn.axes.value(); // the axes just drawn
     for (long k = 0; k <= lastSlot; ++k) {
+        bringToTheTimeAxis(s, k);
         PlannedCurve curve = planCurve(s, map, k, form.separator);
         for (const auto& [x, y] : curve.points)
             form.picture->Circle(x, y, PointRadius, slotColour(k));
         form.Line3(k)->setVisible(true);
         form.Label4(k)->showCaption(curve.shown.legend);
-        // Every curve stands on the latest run's time points, which ConcResults' rows fill.
+        // Every curve stands on the time points of the axis' run, which the curve's run left.
         std::vector<double>& times = form.drawn.times;
         if (curve.points.size() > times.size())
             times.assign(&s.TimePoints(0), &s.TimePoints(0) + curve.points.size());
@@ -114,30 +116,19 @@ void hideLegend(FormContext& form, long k)
     form.Label4(k)->showCaption({});
 }
 
-namespace {
-
-void forgetCurves(FormContext& form)
-{
-    form.state.ConcAxisMax = 0;
-    for (long k = 0; k <= 2; ++k)
-        hideLegend(form, k);
-    form.state.CurveSlot = 0;
-}
-
-} // namespace
-
 void clearChart(FormContext& form)
 {
-    clearPicture(form);
     // Clearing is the way out of any state, so the slots are reset even when the frame cannot
     // be drawn (a maximum time near the top of the Double range); the fault is reported after.
-    try {
-        DrawChartFrame(form);
-    } catch (const RuntimeFault&) {
-        forgetCurves(form);
-        throw;
-    }
-    forgetCurves(form);
+    // The frame is drawn first, still scaled for the curves it removes.
+    const ScopeExit forgetCurves([&form] {
+        form.state.ConcAxisMax = 0;
+        for (long k = 0; k <= 2; ++k)
+            hideLegend(form, k);
+        form.state.CurveSlot = 0;
+    });
+    clearPicture(form);
+    DrawChartFrame(form);
 }
 
 void Command2_Click(FormContext& form)

@@ -33,8 +33,10 @@ ShownText legendText(const ChartState& state, long k, char separator);
 bool tankOverflows(const ChartState& state, long k, long j);
 
 // Draws the curves of slots 0..lastSlot from ConcResults over the frame already drawn, each up to
-// the step where its tank overflows, shows their legends and records what is drawn. A curve that
-// cannot be shown ends the redraw with the curves before it drawn whole and itself not at all.
+// the step where its tank overflows, shows their legends and records what is drawn. A column
+// computed for another time axis is computed again just before its curve is drawn. A curve that
+// cannot be computed or shown ends the redraw with the curves before it drawn whole and itself
+// not at all.
 void plotCurves(FormContext& form, long lastSlot);
 
 // Hides the legend line of slot k and empties its text.

@@ -5,9 +5,7 @@
 
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
-#include "model/integrator.h"
 #include "parameters.h"
-#include "runtime/fault.h"
 #include "runtime/numtext.h"
 
 namespace tanvera {
@@ -29,20 +27,8 @@ void Text1_Change(FormContext& form, std::int16_t index)
     showHours(form);
     clearPicture(form);
     DrawChartFrame(form);
-
-    // Each curve shown is done again with its own slot's tank. A fault leaves the curves redone
-    // before it drawn, and it and the ones after it off the chart: they cannot be shown over this
-    // time axis, and the fault boundary counts CurveSlot back to the curves drawn.
-    const std::int16_t shown = s.CurveSlot;
-    for (long slot = 0; slot < shown; ++slot) {
-        try {
-            recomputeCurve(s, slot);
-        } catch (const RuntimeFault&) {
-            plotCurves(form, slot - 1);
-            throw;
-        }
-    }
-    plotCurves(form, shown - 1);
+    // Each curve shown is done again over the new axis with its own slot's tank.
+    plotCurves(form, s.CurveSlot - 1);
 }
 
 } // namespace tanvera

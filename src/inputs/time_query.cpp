@@ -7,7 +7,7 @@
 #include "parameters.h"
 #include "runtime/checked.h"
 #include "runtime/numtext.h"
-#include "runtime/scoped_restore.h"
+#include "runtime/scope_exit.h"
 
 namespace tanvera {
 
@@ -40,7 +40,7 @@ void Text2_Change(FormContext& form)
 
     // The query borrows StepCount for its own run and gives it back on every path, so curves
     // recomputed after a later edit of the maximum time keep the step count they were made with.
-    const ScopedRestore keepStepCount(s.StepCount);
+    const ScopeExit giveStepCountBack([&s, kept = s.StepCount] { s.StepCount = kept; });
     s.StepCount = QuerySteps;
     s.StartTime = 0;
     s.EndTime = T;
@@ -53,7 +53,6 @@ void Text2_Change(FormContext& form)
         return;
     }
     RungeKutta(s, s.StartTime, s.EndTime, s.StepCount, s.InitialConc(s.CurveSlot));
-    s.computedFor(s.CurveSlot) = {}; // a query's run is no curve
     storeRun(s, s.CurveSlot, QuerySteps);
     const double result = s.ConcResults(s.CurveSlot, QuerySteps);
     const char sep = form.separator;

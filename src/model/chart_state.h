@@ -18,11 +18,15 @@ constexpr std::ptrdiff_t MaxResultStep = 1000000; // last row of the results tab
 
 template <typename T> using SlotArray = FixedArray<T, SlotCount>;
 
-// The run a slot's column of ConcResults holds: its end time and step count; none at start.
+// An integrator run: its start and end times and its step count. The default one stands for no
+// run and equals no span, not even itself.
 struct RunSpan
 {
+    double start = std::numeric_limits<double>::quiet_NaN();
     double end = std::numeric_limits<double>::quiet_NaN();
     std::int16_t steps = 0;
+
+    bool operator==(const RunSpan&) const = default;
 };
 
 using StepArray = FixedArray<double, MaxStep + 1>;
@@ -46,11 +50,12 @@ struct ChartState
     float ConcAxisMax = 0; // top of the concentration axis, mol/m3
     StepArray TimePoints; // s, latest integrator run
     StepArray ConcPoints; // mol/m3, latest integrator run
+    RunSpan pointsFor; // the run TimePoints and ConcPoints hold; none while one is under way
     std::int16_t StartTime = 0; // s; an empty Variant before the first run, which reads as 0 too
     double EndTime = 0; // s
     double StartConc = 0; // mol/m3
     std::int16_t StepCount = 0; // steps of the latest run set up
-    // What each slot's column was computed for: a curve is drawn only over that time axis.
+    // The run each slot's column holds: a curve is drawn only over the time axis of its run.
     SlotArray<RunSpan> computedFor;
 };
 

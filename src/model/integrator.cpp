@@ -91,32 +91,29 @@ std::string stopHint(FaultKind kind)
 
 } // namespace
 
-double f(const ChartState& state, double t, double Y)
-{
-    return double(rate<Dbl>(tankOf(state, state.CurveSlot), Dbl(t), Dbl(Y)));
-}
-
 void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N, double y0)
 {
     const double h = double((Dbl(b) - a) / Dbl(N));
     double t = a;
     double Y = y0;
+    state.pointsFor = {}; // a run that stops half way leaves rows of two runs
     state.TimePoints(0) = t;
     state.ConcPoints(0) = Y;
 
-    if (N < 1)
-        return;
-    const Tank tank = tankOf(state, slot);
-    for (long i = 1; i <= N; ++i) {
-        const double stepStartT = t, stepStartY = Y;
-        try {
-            step(tank, h, t, Y);
-        } catch (const UncheckedStepFailed&) {
-            raiseStepFault(tank, h, stepStartT, stepStartY);
+    if (N >= 1) {
+        const Tank tank = tankOf(state, slot);
+        for (long i = 1; i <= N; ++i) {
+            const double stepStartT = t, stepStartY = Y;
+            try {
+                step(tank, h, t, Y);
+            } catch (const UncheckedStepFailed&) {
+                raiseStepFault(tank, h, stepStartT, stepStartY);
+            }
+            state.TimePoints(i) = t;
+            state.ConcPoints(i) = Y;
         }
-        state.TimePoints(i) = t;
-        state.ConcPoints(i) = Y;
     }
+    state.pointsFor = {a, b, N};
 }
 
 void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0)
@@ -128,6 +125,7 @@ void storeRun(ChartState& state, long slot, long lastRow)
 {
     for (long i = 0; i <= lastRow; ++i)
         state.ConcResults(slot, i) = state.ConcPoints(i);
+    state.computedFor(slot) = state.pointsFor;
 }
 
 void RunIntegration(ChartState& state)
@@ -139,18 +137,14 @@ void RunIntegration(ChartState& state)
     RungeKutta(state, state.StartTime, state.EndTime, CurveSteps, state.StartConc);
 }
 
-void recomputeCurve(ChartState& state, long slot)
+void bringToTheTimeAxis(ChartState& state, long slot)
 {
-    RungeKutta(
-        state, slot, state.StartTime, state.MaxTime, state.StepCount, state.InitialConc(slot));
-    storeRun(state, slot, state.StepCount);
-    state.computedFor(slot) = {state.MaxTime, state.StepCount};
-}
-
-bool computedForTimeAxis(const ChartState& state, long k)
-{
-    const RunSpan& span = state.computedFor(k);
-    return span.end == state.MaxTime && span.steps == state.StepCount;
+    const RunSpan axis {double(state.StartTime), state.MaxTime, state.StepCount};
+    // The curve is drawn over TimePoints too, which a query's run may have taken since.
+    if (state.computedFor(slot) == axis && state.pointsFor == axis)
+        return;
+    RungeKutta(state, slot, axis.start, axis.end, axis.steps, state.InitialConc(slot));
+    storeRun(state, slot, axis.steps);
 }
 
 } // namespace tanvera

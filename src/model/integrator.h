@@ -10,28 +10,24 @@
 
 namespace tanvera {
 
-// dC/dt of the stirred tank at time t and concentration Y, for the flows and start volume of
-// slot CurveSlot.
-double f(const ChartState& state, double t, double Y);
-
 // Classical fourth-order Runge-Kutta from a to b in N equal steps, starting at y0, for the tank
-// of the given slot; fills rows 0..N of TimePoints and ConcPoints.
+// of the given slot; fills rows 0..N of TimePoints and ConcPoints and records the run in
+// pointsFor.
 void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N, double y0);
 // The same for slot CurveSlot.
 void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0);
 
-// Rows 0..lastRow of the latest run into the slot's column of ConcResults.
+// Rows 0..lastRow of the latest run into the slot's column of ConcResults, which then holds that
+// run (computedFor), also when it is cut short where the tank overflows.
 void storeRun(ChartState& state, long slot, long lastRow);
 
 // The curve run of slot CurveSlot: from 0 to MaxTime in 5000 steps.
 void RunIntegration(ChartState& state);
 
-// A shown curve done again for the time axis: the slot from 0 to MaxTime in StepCount steps,
-// every row of the run stored in its column. CurveSlot is left alone.
-void recomputeCurve(ChartState& state, long slot);
-
-// Whether slot k's column holds its run over the current MaxTime and StepCount.
-bool computedForTimeAxis(const ChartState& state, long k);
+// Leaves the slot's run over the time axis, from StartTime to MaxTime in StepCount steps, in its
+// column (every row) and in TimePoints, computing it again unless both hold it already. CurveSlot
+// is left alone.
+void bringToTheTimeAxis(ChartState& state, long slot);
 
 constexpr std::int16_t CurveSteps = 5000;
 
