@@ -78,21 +78,11 @@ TEST_F(CommaWindow, ScaleTextsStandApartAndClearOfTheFrame)
     for (const char* top : {"250", "123456789", "3.4e38"}) {
         typeInto("Text1(2)", top);
         click("Command1");
-        // The top reads as the value it stands for, in a shorter form where it has to.
-        const DrawnChart& chart = window->drawnChart();
-        EXPECT_NEAR(Val(Replace(chart.concAxisTop(), ",", ".")) / chart.axes->concAxisMax, 1, 0.05)
-            << chart.concAxisTop();
+        // That each number reads as its line's value the random walk checks at every change.
         for (const char* time : {"12345678", "1234567.891", "2345678", "100000", "0.0001",
                  "-1.23456789012345e-30", "9.87e37", "3.4e38", "1e-30"}) {
             typeInto("Text1(3)", time);
             EXPECT_TRUE(scaleStandsApart()) << "top " << top << ", time " << time;
-            const auto& scale = window->drawnChart().scale;
-            ASSERT_EQ(scale.size(), 13u);
-            EXPECT_EQ(window->drawnChart().timeAxisEnd(), Str(state().MaxTime, ','));
-            EXPECT_NEAR(
-                Val(Replace(scale[10].text, ",", ".")) / (state().MaxTime * 3 / 4), 1, 1e-14)
-                << time;
-            EXPECT_EQ(scale[11].text, "t(s)");
         }
     }
     typeInto("Text1(3)", "20000");
@@ -118,23 +108,6 @@ TEST_F(CommaWindow, ScaleFollowsTheTopValueAsShown)
     click("Command2"); // cleared: the frame keeps the old scale, the next one starts at 0
     typeInto("Text1(3)", "1000");
     EXPECT_TRUE(hasTexts({{",0", 300, 1}, {" 0 ", 300, 1065}}));
-}
-
-TEST_F(CommaWindow, BoxesAreNamedByTheirCaptionsForScreenReaders)
-{
-    const char* boxes[][2]
-        = {{"Text1(0)", "V (l):"}, {"Text1(1)", "Q1 (l/h):"}, {"Text1(2)", "Cjo (mol/m3):"},
-            {"Text1(3)", "t máximo (s):"}, {"Text1(4)", "Apertura válvula (%)"},
-            {"Text1(5)", "C1j (mol/m3):"}, {"Text1(6)", "Q2 (l/h):"}, {"Text2", "t (s)"}};
-    const QString longText(40000, '7'); // and no box limits the length of its text
-    for (auto& [name, caption] : boxes) {
-        EXPECT_EQ(box(name)->accessibleName().toStdString(), caption) << name;
-        if (box(name)->isReadOnly())
-            continue; // a locked box tells a long value whole in its name: ShownNumbers
-        box(name)->setText(longText);
-        EXPECT_EQ(box(name)->text(), longText) << name;
-        EXPECT_EQ(box(name)->accessibleName().toStdString(), caption) << name;
-    }
 }
 
 TEST_F(CommaWindow, TabVisitsBoxesAndButtonsInLayoutOrder)
