@@ -168,10 +168,13 @@ protected:
     // scrolled to its end would read as another.
     void expectBoxesShowStart(long action)
     {
-        for (const char* name : Boxes) {
+        for (std::size_t i = 0; i < std::size(Boxes); ++i) {
+            const char* name = Boxes[i];
             QLineEdit* edit = box(name);
-            if (edit == QApplication::focusWidget() || edit->hasSelectedText())
-                continue; // a selection is painted apart
+            const auto seen = std::tuple(edit->text(), edit->cursorPosition(), edit->hasFocus());
+            if (std::exchange(m_boxesSeen[i], seen) == seen || edit->hasFocus()
+                || edit->hasSelectedText())
+                continue; // unchanged, or with a selection, which is painted apart
             const int cursor = edit->cursorPosition();
             const QImage shown = edit->grab().toImage();
             edit->setCursorPosition(0);
@@ -211,6 +214,7 @@ protected:
         }
     }
     std::array<QString, 7> captionsChecked;
+    std::array<std::tuple<QString, int, bool>, std::size(Boxes)> m_boxesSeen;
 
     // A hash of what the chart's drawing holds: it changes whenever the drawing does.
     std::uint64_t drawingKey() const
