@@ -73,19 +73,19 @@ TEST_F(ScreenReader, ChartDescribesItsAxesAndEveryCurveShown)
 
 TEST_F(ScreenReader, BoxesSayTheirCaptionTheirValueAndWhetherTheyAreLocked)
 {
-    const char* captions[] = {"V (l):", "Q1 (l/h):", "Cjo (mol/m3):", "t máximo (s):",
-        "Apertura válvula (%)", "C1j (mol/m3):", "Q2 (l/h):", "t (s)"};
+    const char* captions[]
+        = {"V (l):", "Q1 (l/h):", "Cjo (mol/m3):", "t máximo (s):", "Apertura válvula (%)",
+            "C1j (mol/m3):", "Q2 (l/h):", "t (s)"};
     EXPECT_EQ(heard("Text1(6)", QAccessible::Value), "10,00");
     for (std::size_t i = 0; i < std::size(Boxes); ++i) {
-        const char* name = Boxes[i];
-        if (!control<QLineEdit>(name)->isReadOnly()) // no box limits the length of its text
-            control<QLineEdit>(name)->setText(QString(40000, '7'));
-        QAccessibleInterface* box = reader(name);
+        auto* edit = control<QLineEdit>(Boxes[i]);
+        const bool locked = i == 5 || i == 6; // Text1(5) and Text1(6)
+        if (!locked) // no box limits the length of its text
+            edit->setText(QString(40000, '7'));
+        QAccessibleInterface* box = reader(Boxes[i]);
         EXPECT_EQ(box->text(QAccessible::Name).toStdString(), captions[i]);
-        EXPECT_EQ(box->text(QAccessible::Value), control<QLineEdit>(name)->text()) << name;
-        const bool locked = std::string(name) == "Text1(5)" || std::string(name) == "Text1(6)";
-        EXPECT_EQ(box->state().readOnly, locked) << name;
-        EXPECT_EQ(box->text(QAccessible::Description).toStdString(), locked ? "Solo lectura" : "")
-            << name;
+        EXPECT_EQ(box->text(QAccessible::Value), edit->text()) << Boxes[i];
+        EXPECT_EQ(box->state().readOnly, locked) << Boxes[i];
+        EXPECT_EQ(box->text(QAccessible::Description), locked ? "Solo lectura" : "") << Boxes[i];
     }
 }

@@ -169,19 +169,16 @@ protected:
     void expectBoxesShowStart(long action)
     {
         for (std::size_t i = 0; i < std::size(Boxes); ++i) {
-            const char* name = Boxes[i];
-            QLineEdit* edit = box(name);
+            QLineEdit* edit = box(Boxes[i]);
             const auto seen = std::tuple(edit->text(), edit->cursorPosition(), edit->hasFocus());
             if (std::exchange(m_boxesSeen[i], seen) == seen || edit->hasFocus()
                 || edit->hasSelectedText())
                 continue; // unchanged, or with a selection, which is painted apart
-            const int cursor = edit->cursorPosition();
             const QImage shown = edit->grab().toImage();
-            edit->setCursorPosition(0);
-            const bool atStart = edit->grab().toImage() == shown;
-            edit->setCursorPosition(cursor);
-            ASSERT_TRUE(atStart) << name << " shows the end of \"" << edit->text().toStdString()
-                                 << "\", action " << action;
+            edit->setCursorPosition(0); // where a box the user is not in has it
+            ASSERT_TRUE(edit->grab().toImage() == shown)
+                << Boxes[i] << " shows the end of \"" << edit->text().toStdString() << "\", action "
+                << action;
         }
     }
 
@@ -325,11 +322,12 @@ protected:
         const double spacing = chart.axes->plotWidth() / 4 / 14;
         static const QRegularExpression form(
             QStringLiteral(R"(^-?\d*(?:,(\d+))?(?:E([-+]\d+))?$)"));
-        for (const auto& [index, value, slack, tick] : {std::tuple(0, top, 0.01 * top, -1),
-                 {3, top * 0.75, 0.01 * top, -1}, {4, top * 0.5, 0.01 * top, -1},
-                 {5, top * 0.25, 0.01 * top, -1}, {8, end * 0.25, 0.0, 1}, {9, end * 0.5, 0.0, 2},
-                 {10, end * 0.75, 0.0, 3}, {12, end, 0.0, 4}}) {
-            const DrawnChart::Text& printed = chart.scale[std::size_t(index)];
+        constexpr std::size_t numbers[] = {0, 3, 4, 5, 8, 9, 10, 12}; // column, then row
+        for (int k = 0; k < 8; ++k) {
+            const int tick = k < 4 ? -1 : k - 3;
+            const double value = k < 4 ? top * (4 - k) / 4 : end * tick / 4;
+            const double slack = k < 4 ? 0.01 * top : 0;
+            const DrawnChart::Text& printed = chart.scale[numbers[k]];
             const QString text = QString::fromStdString(printed.text).trimmed();
             const QRegularExpressionMatch digits = form.match(text);
             const double unit

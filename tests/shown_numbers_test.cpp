@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "runtime/numtext.h"
 #include "window_fixture.h"
 
 #include <cstdlib>

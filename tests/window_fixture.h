@@ -91,10 +91,9 @@ protected:
     std::unique_ptr<Form1> window;
 };
 
-// Whether a label shows whole words of its caption on whole lines, nothing cut short or broken
-// over two lines: the words shown are the caption's first words, a number among them perhaps in
-// a shorter form of itself, and "…" ends them when any are left out, never before the last
-// number: "= …" would hide the value it stands for, "5000 , …" the concentration.
+// Whether a label shows whole words of its caption on whole lines, nothing cut or broken: its
+// first words, a number perhaps in a shorter form of itself, and "…" for any left out, never
+// before the last number ("= …" would hide the hours, "5000 , …" the concentration).
 testing::AssertionResult ShowsWholeWords(const QLabel* label);
 bool ReadsAsTheSameNumber(const QString& shorter, const QString& number);
 
