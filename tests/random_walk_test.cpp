@@ -324,9 +324,8 @@ protected:
             QStringLiteral(R"(^-?\d*(?:,(\d+))?(?:E([-+]\d+))?$)"));
         constexpr std::size_t numbers[] = {0, 3, 4, 5, 8, 9, 10, 12}; // column, then row
         for (int k = 0; k < 8; ++k) {
-            const int tick = k < 4 ? -1 : k - 3;
-            const double value = k < 4 ? top * (4 - k) / 4 : end * tick / 4;
-            const double slack = k < 4 ? 0.01 * top : 0;
+            const int tick = k < 4 ? -1 : k - 3; // and a concentration's slack: 1 % of the top
+            const double value = k < 4 ? top * (4 - k) / 4 : end * tick / 4, slack = 0.01 * top;
             const DrawnChart::Text& printed = chart.scale[numbers[k]];
             const QString text = QString::fromStdString(printed.text).trimmed();
             const QRegularExpressionMatch digits = form.match(text);
@@ -334,7 +333,7 @@ protected:
                 = std::pow(10.0, digits.captured(2).toInt() - digits.captured(1).size());
             ASSERT_TRUE(digits.hasMatch()) << text.toStdString();
             ASSERT_LE(std::abs(Val(Replace(text.toStdString(), ",", ".")) - value),
-                std::max(slack, unit / 2 + 1e-12 * std::abs(value)))
+                std::max(tick < 0 ? slack : 0, unit / 2 + 1e-12 * std::abs(value)))
                 << "scale text " << text.toStdString() << " for " << value << ", action " << action;
             const QFontMetricsF metrics(picture().textFont(printed.pixels));
             const double centre = printed.x / 14
