@@ -26,8 +26,8 @@ constexpr std::uint32_t GridGrey = RGB(200, 200, 200);
 // The rule for every text of the frame, in pixels at scale 1: each lies whole inside the picture
 // with a blank column and row between it and the box's border, a blank pixel between it and any
 // line, and five blank columns between it and the text beside it, so that a digit never merges
-// into a line or into the next number; and a value of the time row stays nearer its own tick than
-// any other, so that it never reads as another's.
+// into a line or into the next number; and a value of the time row keeps its middle within a
+// quarter of the ticks' spacing from its own tick, so that it never reads as another's.
 constexpr int LineClearance = 1;
 constexpr int NeighbourGap = 5;
 
@@ -221,7 +221,7 @@ private:
         for (std::size_t i = 0; i < row.size(); ++i) {
             const double centre = (*starts)[i] + row[i].width / 2;
             if (group[i].tick
-                && std::abs(centre - *group[i].tick / TwipsPerPixel) >= m_tickSpacing / 2)
+                && std::abs(centre - *group[i].tick / TwipsPerPixel) >= m_tickSpacing / 4)
                 return std::nullopt;
         }
         return tried;
