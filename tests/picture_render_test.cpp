@@ -25,7 +25,7 @@ QImage render(const std::function<void(Picture2&)>& draw)
     Picture2 picture(W, H);
     picture.resize(twipsToPixels(W), twipsToPixels(H));
     draw(picture);
-    return picture.renderedImage().copy();
+    return picture.grab().toImage();
 }
 
 class Coordinates

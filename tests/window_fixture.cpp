@@ -193,10 +193,15 @@ testing::AssertionResult WindowTest::hasTexts(std::initializer_list<Printed> wan
 
 testing::AssertionResult WindowTest::scaleStandsApart() const
 {
-    const QImage& image = picture().renderedImage();
+    const QImage image = picture().grab().toImage();
     const int width = image.width(), height = image.height();
-    // The frame's lines, where they are painted, and the pixels the curves' dots may touch.
+    // The frame's lines, where they are painted, the box's border, and the pixels the curves'
+    // dots may touch.
     std::vector<bool> line(std::size_t(width * height)), dot(line.size());
+    for (int x = 0; x < width; ++x)
+        line[std::size_t(x)] = line[std::size_t((height - 1) * width + x)] = true;
+    for (int y = 0; y < height; ++y)
+        line[std::size_t(y * width)] = line[std::size_t(y * width + width - 1)] = true;
     // A position in pixels, held to the image and a pixel or so around it: items reach far beyond.
     auto at = [](float twips, int size) {
         return int(std::clamp(std::floor(double(twips) / 14), -3.0, double(size) + 3));

@@ -125,12 +125,6 @@ void Picture2::requestRepaint()
     }
 }
 
-const QImage& Picture2::renderedImage()
-{
-    renderNewItems();
-    return m_image;
-}
-
 // An image as large as the widget on its screen, blank until the items are painted into it.
 void Picture2::fitImageToScreen()
 {

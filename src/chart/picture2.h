@@ -59,8 +59,6 @@ public:
 
     const std::vector<Item>& items() const { return m_items; }
     const std::string& textOf(const Item& item) const { return m_texts[item.text]; }
-    // Brings the image up to date with the display list and returns it.
-    const QImage& renderedImage();
 
 signals:
     // The pointer's position in twips.
