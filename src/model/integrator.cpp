@@ -76,8 +76,6 @@ std::string stopHint(FaultKind kind)
         Dbl checkedT = t, checkedY = Y;
         step<Dbl>(tank, h, checkedT, checkedY);
     } catch (const RuntimeFault& fault) {
-        if (fault.kind() == FaultKind::IndexOutOfRange)
-            throw;
         throw RuntimeFault(fault.kind(), stopHint(fault.kind()), t);
     }
     throw RuntimeFault(FaultKind::Overflow, stopHint(FaultKind::Overflow), t);
