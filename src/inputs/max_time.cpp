@@ -10,12 +10,6 @@
 
 namespace tanvera {
 
-namespace {
-
-constexpr double SubstituteMaxTime = 0.0001; // s, for a maximum time that is not positive
-
-} // namespace
-
 void Text1_Change(FormContext& form, std::int16_t index)
 {
     if (index != 3)
@@ -23,7 +17,7 @@ void Text1_Change(FormContext& form, std::int16_t index)
     ChartState& s = form.state;
     s.MaxTime = Val(form.Text1(3)->text().toStdString());
     if (!(s.MaxTime > 0))
-        s.MaxTime = SubstituteMaxTime;
+        s.MaxTime = 0.0001; // s, the substitute for a time that is not positive
     showHours(form);
     clearPicture(form);
     DrawChartFrame(form);

@@ -27,6 +27,26 @@ void deriveOutflow(FormContext& form)
         ShownText().number(litresPerHour, Format(litresPerHour, Pattern::TwoDecimals, sep), sep));
 }
 
+// Writes a box as the program does: only a changed text, whose change event runs at once,
+// nested. The box then shows the start of its text, as after any text is set; only the box the
+// user is typing in keeps its cursor, when the length stays (the comma rule).
+void writeBox(QLineEdit* box, const QString& text)
+{
+    // A readout box fits what it is given, and tells it whole.
+    if (auto* readout = qobject_cast<ReadoutBox*>(box)) {
+        readout->showText(ShownText() << text.toStdString());
+        return;
+    }
+    const QString current = box->text();
+    if (text == current)
+        return;
+    const bool typedHere = box->window()->focusWidget() == box && text.size() == current.size();
+    const int cursor = box->cursorPosition();
+    box->setText(text);
+    // setText leaves the cursor at the end, which scrolls a long text to its end: "0000,00".
+    box->setCursorPosition(typedHere ? cursor : 0);
+}
+
 } // namespace
 
 void ReadInputs(FormContext& form)
@@ -53,23 +73,6 @@ void showHours(FormContext& form)
     ShownText caption;
     form.Label5->showCaption(
         (caption << "=").number(hours, Format(hours, Pattern::TwoDecimals, sep), sep) << "h");
-}
-
-void writeBox(QLineEdit* box, const QString& text)
-{
-    // A readout box fits what it is given, and tells it whole.
-    if (auto* readout = qobject_cast<ReadoutBox*>(box)) {
-        readout->showText(ShownText() << text.toStdString());
-        return;
-    }
-    const QString current = box->text();
-    if (text == current)
-        return;
-    const bool typedHere = box->window()->focusWidget() == box && text.size() == current.size();
-    const int cursor = box->cursorPosition();
-    box->setText(text);
-    // setText leaves the cursor at the end, which scrolls a long text to its end: "0000,00".
-    box->setCursorPosition(typedHere ? cursor : 0);
 }
 
 void applyDecimalComma(QLineEdit* box)

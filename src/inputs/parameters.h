@@ -13,11 +13,6 @@ namespace tanvera {
 // volume, the start volume and the outflow, refreshes box 6 and Label5, and raises ConcAxisMax.
 void ReadInputs(FormContext& form);
 
-// Writes a box as the program does: only a changed text, whose change event runs at once,
-// nested. The box then shows the start of its text, as after any text is set; only the box the
-// user is typing in keeps its cursor, when the length stays (the comma rule).
-void writeBox(QLineEdit* box, const QString& text);
-
 // Replaces every "," by "." in the box. Writing a different text is an edit of the box, whose
 // change event runs at once, nested; the same text is no edit.
 void applyDecimalComma(QLineEdit* box);

@@ -31,12 +31,6 @@ struct Tank
     double Qin, Qout, V0, F;
 };
 
-Tank tankOf(const ChartState& state, long s)
-{
-    return {state.InflowRate(s), state.OutflowRate(s), state.StartVolume(s),
-        static_cast<float>(state.FeedConc)};
-}
-
 template <typename Num> Num rate(const Tank& tank, Num t, Num Y)
 {
     const Num Qin = tank.Qin, Qout = tank.Qout, V0 = tank.V0, F = tank.F;
@@ -82,8 +76,6 @@ std::string stopHint(FaultKind kind)
         Dbl checkedT = t, checkedY = Y;
         step<Dbl>(tank, h, checkedT, checkedY);
     } catch (const RuntimeFault& fault) {
-        if (fault.kind() == FaultKind::IndexOutOfRange)
-            throw;
         throw RuntimeFault(fault.kind(), stopHint(fault.kind()), t);
     }
     throw RuntimeFault(FaultKind::Overflow, stopHint(FaultKind::Overflow), t);
@@ -101,7 +93,8 @@ void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N
     state.ConcPoints(0) = Y;
 
     if (N >= 1) {
-        const Tank tank = tankOf(state, slot);
+        const Tank tank {state.InflowRate(slot), state.OutflowRate(slot), state.StartVolume(slot),
+            static_cast<float>(state.FeedConc)};
         for (long i = 1; i <= N; ++i) {
             const double stepStartT = t, stepStartY = Y;
             try {

@@ -7,11 +7,9 @@
 
 namespace tanvera {
 
-void raiseFault(FaultKind kind)
-{
-    throw RuntimeFault(kind);
-}
+namespace {
 
+// The Spanish name of a fault, as the user reads it.
 const char* faultName(FaultKind kind)
 {
     switch (kind) {
@@ -25,6 +23,13 @@ const char* faultName(FaultKind kind)
         return "Subíndice fuera del intervalo";
     }
     return "Error desconocido";
+}
+
+} // namespace
+
+void raiseFault(FaultKind kind)
+{
+    throw RuntimeFault(kind);
 }
 
 RuntimeFault::RuntimeFault(FaultKind kind, std::string hint, std::optional<double> time)

@@ -18,9 +18,6 @@ enum class FaultKind {
     IndexOutOfRange,
 };
 
-// The Spanish name of a fault, as the user reads it.
-const char* faultName(FaultKind kind);
-
 class RuntimeFault : public std::runtime_error
 {
 public:

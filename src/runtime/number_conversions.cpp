@@ -23,30 +23,26 @@ double parse(std::string_view digits)
     return value;
 }
 
-template <typename T> std::string generalOf(T value, int significant)
+template <typename T> std::string written(T value, std::chars_format format, int precision)
 {
-    char buffer[64];
-    const auto result = std::to_chars(
-        buffer, buffer + sizeof buffer, value, std::chars_format::general, significant);
+    char buffer[400]; // the largest Double has 309 integer digits
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
     return std::string(buffer, result.ptr);
 }
 
 std::string general(float value, int significant)
 {
-    return generalOf(value, significant);
+    return written(value, std::chars_format::general, significant);
 }
 
 std::string general(double value, int significant)
 {
-    return generalOf(value, significant);
+    return written(value, std::chars_format::general, significant);
 }
 
 std::string fixed(double value, int decimals)
 {
-    char buffer[400]; // the largest Double has 309 integer digits
-    const auto result
-        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return std::string(buffer, result.ptr);
+    return written(value, std::chars_format::fixed, decimals);
 }
 
 } // namespace standard

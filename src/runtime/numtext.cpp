@@ -21,18 +21,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// The text with its blanks, tabs and line feeds removed: they are skipped anywhere.
-std::string withoutBlanks(std::string_view text)
-{
-    std::string kept;
-    kept.reserve(text.size());
-    for (char c : text) {
-        if (!isBlank(c))
-            kept += c;
-    }
-    return kept;
-}
-
 int digitValue(char c, int base)
 {
     int value = -1;
@@ -55,8 +43,6 @@ double readRadix(std::string_view digits, int base)
             break;
         value = value * base + digit;
     }
-    if (!std::isfinite(value))
-        throw RuntimeFault(FaultKind::Overflow, "El número escrito es demasiado grande.");
     return value;
 }
 
@@ -125,31 +111,21 @@ template <typename T> std::string general(T value, int digits, char separator)
     return withSeparator(conversions::chosen::general(value, digits), separator);
 }
 
-bool allZeroDigits(const std::string& text)
-{
-    for (char c : text) {
-        if (isDigit(c) && c != '0')
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 double Val(std::string_view text)
 {
-    const std::string s = withoutBlanks(text);
+    std::string s(text);
+    std::erase_if(s, isBlank); // skipped anywhere
+    double value = 0.0;
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h')
-            return readRadix(std::string_view(s).substr(2), 16);
-        if (s[1] == 'O' || s[1] == 'o')
-            return readRadix(std::string_view(s).substr(2), 8);
-        return 0.0;
+            value = readRadix(std::string_view(s).substr(2), 16);
+        else if (s[1] == 'O' || s[1] == 'o')
+            value = readRadix(std::string_view(s).substr(2), 8);
+    } else if (const std::size_t length = decimalPrefix(s); length > 0) {
+        value = parseDecimal(std::string_view(s).substr(0, length));
     }
-    const std::size_t length = decimalPrefix(s);
-    if (length == 0)
-        return 0.0;
-    const double value = parseDecimal(std::string_view(s).substr(0, length));
     if (!std::isfinite(value))
         throw RuntimeFault(FaultKind::Overflow, "El número escrito es demasiado grande.");
     return value;
@@ -187,7 +163,7 @@ std::string Format(double value, Pattern pattern, char separator)
                                                           : 1;
     std::string text = conversions::chosen::fixed(value, decimals);
     // A value that rounds to zero shows no sign.
-    if (text[0] == '-' && allZeroDigits(text))
+    if (text[0] == '-' && text.find_first_of("123456789") == std::string::npos)
         text.erase(0, 1);
     if (pattern == Pattern::OneDecimalNoLeadingZero) {
         const std::size_t zero = text[0] == '-' ? 1 : 0;

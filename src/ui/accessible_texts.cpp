@@ -65,11 +65,10 @@ QAccessibleInterface* chartInterface(const QString& className, QObject* object)
 
 void installChartAccessibility()
 {
-    static const bool installed = [] {
+    [[maybe_unused]] static const bool installed = [] {
         QAccessible::installFactory(chartInterface);
         return true;
     }();
-    (void)installed;
 }
 
 void refreshReadoutAccessibleNames(FormContext& form)

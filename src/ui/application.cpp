@@ -53,8 +53,8 @@ char setUpApplication(QApplication& app)
     // conversions never depend on it, and nothing else should start writing commas.
     std::setlocale(LC_NUMERIC, "C");
 
-    QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
-    QApplication::setApplicationVersion(QString::fromLatin1(ApplicationVersion));
+    QApplication::setApplicationName(QStringLiteral("TANVERA"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setDesktopFileName(QStringLiteral("tanvera"));
 #if defined(Q_OS_WIN)
     // The look the window was laid out in, Linux's default: the same buttons and box frames.

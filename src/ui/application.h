@@ -12,9 +12,6 @@ class QFont;
 
 namespace tanvera {
 
-constexpr const char* ApplicationName = "TANVERA";
-constexpr const char* ApplicationVersion = "1.00";
-
 // One of the layout's fonts in the program's type faces.
 QFont interfaceFont(const FontSpec& wanted);
 

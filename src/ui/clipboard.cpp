@@ -43,8 +43,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void tanvera_clipboard_answered(PendingCopy* pen
         [window = owned->window] {
             if (!window)
                 return;
-            QMessageBox* box
-                = tanvera::newMessageBox(QString::fromUtf8(tanvera::ClipboardRefused), window);
+            QMessageBox* box = tanvera::newMessageBox(
+                QStringLiteral("El navegador no ha permitido copiar al portapapeles."), window);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->open();
         },

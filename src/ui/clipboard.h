@@ -12,10 +12,6 @@ class QWidget;
 
 namespace tanvera {
 
-// What the user reads when the browser does not let the page copy.
-inline constexpr const char* ClipboardRefused
-    = "El navegador no ha permitido copiar al portapapeles.";
-
 // `window` is where a refusal is told.
 void copyPicture(const QPixmap& picture, QWidget* window);
 void copyText(const QString& text, QWidget* window);

@@ -42,11 +42,6 @@ namespace tanvera {
 
 namespace {
 
-QRect placeOf(const ControlSpec& row)
-{
-    return twipsRect(row.left, row.top, row.width, row.height);
-}
-
 QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
 {
     // The font first: text set before it would be laid out twice.
@@ -152,7 +147,7 @@ void Form1::buildControls()
             QWidget* control = makeControl(*row, parent);
             control->setObjectName(QString::fromUtf8(row->name));
             if (row->kind != ControlKind::Line)
-                control->setGeometry(placeOf(*row));
+                control->setGeometry(twipsRect(row->left, row->top, row->width, row->height));
             // A text box already has its font: set again, it would lay out its text again.
             if (row->font != Fonts::Window && row->kind != ControlKind::TextBox)
                 control->setFont(interfaceFont(row->font));

@@ -9,9 +9,7 @@
 
 #include <QAction>
 #include <QWidget>
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace tanvera {
 
