@@ -11,7 +11,7 @@
 #include "drawn_chart.h"
 #include "model/chart_state.h"
 #include "picture2.h"
-#include "readout_box.h"
+#include "text_box.h"
 #include "runtime/fixed_array.h"
 #include "runtime/message_box.h"
 

@@ -1,10 +1,15 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A text box. Left by the user, it shows the start of its text again, as a box the program
+// The text boxes. Left by the user, a box shows the start of its text again, as one the program
 // writes does: a long number scrolled to its end would read as another ("0123456" of
-// "0.000123456").
+// "0.000123456"). A locked box, which the program writes, fits its text by the rule of text_fit.h
+// and takes the fitted type as its own font, so that the line edit itself lays out, paints,
+// selects and copies the text as shown, a shorter form of a number too long for it included; the
+// text as written is its tool tip and, after its caption, its accessible name.
 #pragma once
+
+#include "text_fit.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -24,6 +29,25 @@ protected:
             setCursorPosition(0);
         QLineEdit::focusOutEvent(event);
     }
+};
+
+class ReadoutBox : public TextBox
+{
+    Q_OBJECT
+
+public:
+    ReadoutBox(const QFont& font, QWidget* parent = nullptr);
+
+    // Shows a text the program writes, its numbers with their values.
+    void showText(const ShownText& text);
+
+    // The width a line edit gives its text without scrolling it: inside its frame and its own
+    // margins, less the cursor's pixel.
+    qreal textWidth() const;
+
+private:
+    QFont m_font; // the box's type, before any fitting
+    QString m_caption; // the accessible name the window gave the box
 };
 
 } // namespace tanvera

@@ -11,7 +11,7 @@
 #include "chart/chart_frame.h"
 #include "chart/curves.h"
 #include "chart/readout.h"
-#include "chart/readout_box.h"
+#include "chart/text_box.h"
 #include "chart/twips.h"
 #include "clipboard.h"
 #include "inputs/max_time.h"

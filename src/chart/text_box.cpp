@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "readout_box.h"
+#include "text_box.h"
 
 #include <QStyle>
 #include <QStyleOptionFrame>
