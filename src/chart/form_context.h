@@ -11,9 +11,9 @@
 #include "drawn_chart.h"
 #include "model/chart_state.h"
 #include "picture2.h"
-#include "text_box.h"
 #include "runtime/fixed_array.h"
 #include "runtime/message_box.h"
+#include "text_box.h"
 
 namespace tanvera {
 
