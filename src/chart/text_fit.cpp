@@ -106,8 +106,7 @@ FittedText fitText(const ShownText& text, const QFont& font, qreal width, int li
     if (type.pixelSize() <= 0)
         type.setPixelSize(QFontInfo(font).pixelSize());
     // Dropping words is the last resort: only those after the last number, ending in "…".
-    for (qsizetype wordsKept = words.size(); wordsKept >= text.lastNumber() + 1 && wordsKept >= 0;
-         --wordsKept) {
+    for (qsizetype wordsKept = words.size(); wordsKept > text.lastNumber(); --wordsKept) {
         const auto laid = fitSearch(type, [&](const QFont& at, int digits) {
             QStringList shown = text.words(digits).first(wordsKept);
             if (wordsKept < words.size())
