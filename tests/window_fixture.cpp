@@ -20,7 +20,7 @@ std::string WindowTest::text(const char* name) const
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         return edit->text().toStdString();
     if (auto* label = qobject_cast<QLabel*>(widget))
-        return label->text().toStdString();
+        return label->text().replace(u'\n', u' ').toStdString(); // its lines, read on
     ADD_FAILURE() << name << " holds no text";
     return {};
 }
@@ -30,14 +30,15 @@ testing::AssertionResult ShowsWholeWords(const QLabel* label)
     const auto* caption = qobject_cast<const CaptionLabel*>(label);
     if (!caption)
         return testing::AssertionFailure() << "not a caption label";
-    const QString shown = caption->shownText(), whole = caption->text();
+    const QString shown = caption->text(),
+                  whole = QString::fromStdString(caption->caption().whole());
     const auto failure = [&] {
         return testing::AssertionFailure()
             << caption->objectName().toStdString() << " shows \"" << shown.toStdString()
             << "\" of \"" << whole.toStdString() << "\"";
     };
     const qsizetype lines = shown.isEmpty() ? 0 : shown.count(u'\n') + 1;
-    const QFontMetricsF metrics(caption->shownFont());
+    const QFontMetricsF metrics(caption->font());
     if (lines > 0
         && metrics.height() + (lines - 1) * metrics.lineSpacing()
             > caption->contentsRect().height())

@@ -3,15 +3,14 @@
 
 #include "caption_label.h"
 
-#include <QHelpEvent>
-#include <QPainter>
-#include <QStyle>
-#include <QToolTip>
+#include <QEvent>
 
 namespace tanvera {
 
 CaptionLabel::CaptionLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
+    , m_caption(ShownText() << text.toStdString())
+    , m_type(font())
 {
     setTextFormat(Qt::PlainText);
 }
@@ -19,51 +18,13 @@ CaptionLabel::CaptionLabel(const QString& text, QWidget* parent)
 void CaptionLabel::showCaption(const ShownText& caption)
 {
     m_caption = caption;
-    setText(QString::fromStdString(caption.whole()));
-    if (m_right < 0)
-        return;
-    const int frame = width() - contentsRect().width();
-    const int wanted = fitsOn(text(), font(), m_tableWidth - frame) ? m_tableWidth : m_right - x();
-    if (wanted != width())
-        resize(wanted, height());
-}
-
-const ShownText& CaptionLabel::caption() const
-{
-    laidOut();
-    return m_caption;
-}
-
-const FittedText& CaptionLabel::laidOut() const
-{
-    LaidOutFor now {text(), font(), contentsRect().size()};
-    if (!m_laidOut || m_laidOut->first != now) {
-        // A caption given as plain text (the layout's) has words and no values.
-        if (QString::fromStdString(m_caption.whole()) != text())
-            m_caption = ShownText() << text().toStdString();
-        // Its lines: as many as its height holds in its own type.
-        const QFontMetricsF metrics(font());
-        const qreal below = contentsRect().height() - metrics.height();
-        const int lines = below < 0 ? 0 : 1 + static_cast<int>(below / metrics.lineSpacing());
-        m_laidOut.emplace(
-            std::move(now), fitText(m_caption, font(), contentsRect().width(), lines));
+    if (m_right >= 0) {
+        const int frame = width() - contentsRect().width();
+        const QString whole = QString::fromStdString(caption.whole());
+        const bool fits = fitsOn(whole, m_type, m_tableWidth - frame);
+        resize(fits ? m_tableWidth : m_right - x(), height());
     }
-    return m_laidOut->second;
-}
-
-QString CaptionLabel::shownText() const
-{
-    return laidOut().lines.join(u'\n');
-}
-
-bool CaptionLabel::isShortened() const
-{
-    return !laidOut().whole;
-}
-
-QFont CaptionLabel::shownFont() const
-{
-    return laidOut().font;
+    fit();
 }
 
 void CaptionLabel::setRoomToTheRight(int right)
@@ -72,27 +33,28 @@ void CaptionLabel::setRoomToTheRight(int right)
     m_right = right;
 }
 
-void CaptionLabel::paintEvent(QPaintEvent*)
+void CaptionLabel::changeEvent(QEvent* event)
 {
-    QPainter painter(this);
-    drawFrame(&painter);
-    const FittedText& now = laidOut();
-    painter.setFont(now.font);
-    style()->drawItemText(&painter, contentsRect(),
-        QStyle::visualAlignment(layoutDirection(), alignment()), palette(), isEnabled(),
-        now.lines.join(u'\n'), foregroundRole());
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_fitting) {
+        m_type = font();
+        fit();
+    }
 }
 
-bool CaptionLabel::event(QEvent* event)
+void CaptionLabel::fit()
 {
-    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
-        if (isShortened())
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
-        else
-            QToolTip::hideText();
-        return true;
-    }
-    return QLabel::event(event);
+    // Its lines: as many as its height holds in its own type.
+    const QFontMetricsF metrics(m_type);
+    const qreal below = contentsRect().height() - metrics.height();
+    const int lines = below < 0 ? 0 : 1 + static_cast<int>(below / metrics.lineSpacing());
+    const FittedText fitted = fitText(m_caption, m_type, contentsRect().width(), lines);
+    m_fitting = true;
+    setFont(fitted.font);
+    m_fitting = false;
+    setToolTip(fitted.whole ? QString() : QString::fromStdString(m_caption.whole()));
+    if (const QString shown = fitted.lines.join(u'\n'); shown != text())
+        setText(shown);
 }
 
 } // namespace tanvera

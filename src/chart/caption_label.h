@@ -1,16 +1,15 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A label that shows its caption by the one rule for fitting a text (text_fit.h); where it shows
-// it otherwise than as written, the whole caption is its tool tip. The hours label may first
-// grow into room it is given beside it.
+// A label that shows its caption by the one rule for fitting a text (text_fit.h). Like a locked
+// box, it takes what it shows as its own text and font, so that the label itself paints it, and
+// where that differs from the caption as written, the whole caption is its tool tip. The hours
+// label may first grow into room it is given beside it.
 #pragma once
 
 #include "text_fit.h"
 
 #include <QLabel>
-#include <optional>
-#include <utility>
 
 namespace tanvera {
 
@@ -23,37 +22,23 @@ public:
 
     // Shows a caption the program writes, its numbers with their values.
     void showCaption(const ShownText& caption);
-    const ShownText& caption() const;
-
-    // What the label shows: its lines, joined by "\n", without the blanks where they break.
-    QString shownText() const;
-    // Whether the caption is shown otherwise than as written: words left out, or a number
-    // in a shorter form.
-    bool isShortened() const;
-    // The font the caption is shown in: the label's, or a smaller one.
-    QFont shownFont() const;
+    // The caption as written.
+    const ShownText& caption() const { return m_caption; }
 
     // The label may grow to the right up to `right` (in its parent) when a caption does not fit
     // it in its own type, and gives the room back for one that does.
     void setRoomToTheRight(int right);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    // What the label shows now, laid out again only when its text, font or size has changed.
-    const FittedText& laidOut() const;
+    // Lays the caption out in the label's room and type, and shows it so.
+    void fit();
 
-    struct LaidOutFor
-    {
-        QString text;
-        QFont font;
-        QSize size;
-        bool operator==(const LaidOutFor&) const = default;
-    };
-    mutable ShownText m_caption;
-    mutable std::optional<std::pair<LaidOutFor, FittedText>> m_laidOut;
+    ShownText m_caption;
+    QFont m_type; // the label's own, before any fitting
+    bool m_fitting = false;
     int m_tableWidth = -1; // the width the window gives the label, before any room is taken
     int m_right = -1;
 };

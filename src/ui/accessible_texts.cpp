@@ -73,7 +73,7 @@ void installChartAccessibility()
 
 void refreshReadoutAccessibleNames(FormContext& form)
 {
-    setName(form.Label2, reading("Cj (mol/m3)", form.Label2->text()));
+    setName(form.Label2, reading("Cj (mol/m3)", qText(form.Label2->caption().whole())));
     setName(form.Label5, reading("t máximo (h)", numbersOf(form.Label5).value(0)));
     const QStringList pointer = numbersOf(form.Label6);
     setName(form.Label6,
@@ -85,7 +85,7 @@ void refreshReadoutAccessibleNames(FormContext& form)
 void refreshChartAccessibleTexts(FormContext& form)
 {
     for (long k = 0; k <= 2; ++k) {
-        const QString legend = form.Label4(k)->text();
+        const QString legend = qText(form.Label4(k)->caption().whole());
         setName(form.Label4(k),
             QString::fromUtf8(CurveLooks[k].name)
                 + (legend.isEmpty() ? QStringLiteral(": sin dibujar") : ": " + legend));

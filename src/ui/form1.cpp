@@ -151,6 +151,8 @@ void Form1::buildControls()
             // A text box already has its font: set again, it would lay out its text again.
             if (row->font != Fonts::Window && row->kind != ControlKind::TextBox)
                 control->setFont(interfaceFont(row->font));
+            if (auto* label = qobject_cast<CaptionLabel*>(control))
+                label->showCaption(label->caption()); // laid out in its place and type
             control->setVisible(!(row->flags & Hidden));
             // The chart too, so that a keyboard reaches its menu and a screen reader hears it.
             const bool takesFocus = row->kind == ControlKind::TextBox
