@@ -185,7 +185,7 @@ test('the decimal separator follows the browser language', async () => {
     const spanish = await open('es-ES');
     const english = await open('en-US');
     // "10,00" and "10.00" differ only where a comma's tail stands below the line.
-    const outflow = { x: 506, y: 258, width: 60, height: 25 };
+    const outflow = { x: 471, y: 258, width: 60, height: 25 };
     const boxes = await measure(await spanish.screenshot(), outflow, await english.screenshot());
     assert.ok(boxes.changed >= 2, `the outflow box reads differently: ${JSON.stringify(boxes)}`);
     await click(english, at.calcular);
