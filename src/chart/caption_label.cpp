@@ -4,6 +4,7 @@
 #include "caption_label.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 
 namespace tanvera {
 
@@ -21,7 +22,7 @@ void CaptionLabel::showCaption(const ShownText& caption)
     if (m_right >= 0) {
         const int frame = width() - contentsRect().width();
         const QString whole = QString::fromStdString(caption.whole());
-        const bool fits = fitsOn(whole, m_type, m_tableWidth - frame);
+        const bool fits = QFontMetricsF(m_type).horizontalAdvance(whole) <= m_tableWidth - frame;
         resize(fits ? m_tableWidth : m_right - x(), height());
     }
     fit();

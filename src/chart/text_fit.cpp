@@ -35,12 +35,12 @@ std::string ShownText::whole() const
     return joined;
 }
 
-std::vector<std::string> ShownText::numbers() const
+QStringList ShownText::numbers() const
 {
-    std::vector<std::string> found;
+    QStringList found;
     for (const Word& word : m_words) {
         if (word.value)
-            found.push_back(word.text);
+            found.push_back(QString::fromStdString(word.text));
     }
     return found;
 }
@@ -91,11 +91,6 @@ std::optional<QStringList> wrap(const QStringList& words, const QFont& font, qre
 }
 
 } // namespace
-
-bool fitsOn(const QString& line, const QFont& font, qreal width)
-{
-    return QFontMetricsF(font).horizontalAdvance(line) <= width;
-}
 
 FittedText fitText(const ShownText& text, const QFont& font, qreal width, int lines)
 {

@@ -36,7 +36,7 @@ public:
 
     std::string whole() const;
     // The numbers as written, in order.
-    std::vector<std::string> numbers() const;
+    QStringList numbers() const;
     // The words with every number in at most `digits` significant digits, where that is shorter.
     QStringList words(int digits = AllDigits) const;
     // The index of the last number, or -1.
@@ -78,9 +78,6 @@ struct FittedText
     QFont font;
     bool whole = true; // every word shown as written
 };
-
-// Whether a line of text stands within a width, in that font.
-bool fitsOn(const QString& line, const QFont& font, qreal width);
 
 // The text on whole lines, as many as `lines`, of `width`: whole words, so that no number breaks
 // into two halves that would read as two numbers.

@@ -24,15 +24,6 @@ QString reading(const char* what, const QString& shown)
         + (shown.isEmpty() ? QStringLiteral("sin valor") : shown);
 }
 
-// A readout's numbers, as its caption writes them.
-QStringList numbersOf(const CaptionLabel* label)
-{
-    QStringList numbers;
-    for (const std::string& number : label->caption().numbers())
-        numbers << QString::fromStdString(number);
-    return numbers;
-}
-
 // The axes as the frame printed them.
 QString axes(const DrawnChart& chart)
 {
@@ -74,8 +65,8 @@ void installChartAccessibility()
 void refreshReadoutAccessibleNames(FormContext& form)
 {
     setName(form.Label2, reading("Cj (mol/m3)", qText(form.Label2->caption().whole())));
-    setName(form.Label5, reading("t máximo (h)", numbersOf(form.Label5).value(0)));
-    const QStringList pointer = numbersOf(form.Label6);
+    setName(form.Label5, reading("t máximo (h)", form.Label5->caption().numbers().value(0)));
+    const QStringList pointer = form.Label6->caption().numbers();
     setName(form.Label6,
         pointer.size() == 2 ? QStringLiteral("Puntero sobre la gráfica: t (s): %1; C (mol/m3): %2")
                                   .arg(pointer[0], pointer[1])
