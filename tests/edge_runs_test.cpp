@@ -32,7 +32,7 @@ TEST_F(EdgeRuns, TankOverflowsOnlyStrictlyAboveItsMaximum)
         click("Command2");
         calculate(c.litres, c.flow, "250", c.time, c.valve);
         EXPECT_EQ(messages.take(), std::vector<std::string> {c.message}) << c.litres;
-        EXPECT_EQ(dots(Red).size(), c.dots) << c.litres;
+        EXPECT_EQ(points(Red), c.dots) << c.litres;
     }
 }
 
@@ -49,10 +49,8 @@ TEST_F(EdgeRuns, NegativeMaximumTimeRunsBackAndTheAcidComesBack)
     EXPECT_NEAR(last, 250 * std::exp(rate * 1000), 1e-9);
     // The axis grew to hold it: the curve climbs from below the top to the top-right corner.
     EXPECT_EQ(state().ConcAxisMax, static_cast<float>(last));
-    const auto red = dots(Red);
-    ASSERT_EQ(red.size(), 5001u);
-    EXPECT_GT(red[0].y1, 1000.f);
-    EXPECT_NEAR(red[5000].y1, 100.f, 0.01);
+    ASSERT_EQ(points(Red), 5001u);
+    EXPECT_TRUE(!curveAt(Red, 800, 1000) && curveAt(Red, 6755, 100));
 
     // Negative numbers take the place of the leading blank with their sign.
     EXPECT_TRUE(hasTexts({{"-250 ", 2013.75f, 4860}, {"-500 ", 3527.5f, 4860},
@@ -68,10 +66,9 @@ TEST_F(EdgeRuns, AxisIsRaisedOnTheStepThatOverflows)
     const double jump = state().ConcResults(0, 1);
     EXPECT_GT(jump, 1000 * 250.0);
     EXPECT_EQ(state().ConcAxisMax, static_cast<float>(jump));
-    const auto red = dots(Red);
-    ASSERT_EQ(red.size(), 2u);
-    EXPECT_NEAR(red[1].y1, 100.f, 0.01); // on the chart, at its top
-    EXPECT_GT(red[0].y1, 4750.f); // the start is close to the time axis on that scale
+    ASSERT_EQ(points(Red), 2u);
+    // At its top, on the chart; the start is close to the time axis on that scale.
+    EXPECT_TRUE(curveAt(Red, 801.2, 100) && curveAt(Red, 800, 4759));
 }
 
 TEST_F(EdgeRuns, DecimalCommaRuleCoversEveryBoxTheRequestReads)

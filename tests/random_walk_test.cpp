@@ -126,6 +126,10 @@ protected:
     // The checks run after every action, each while the ones before it hold.
     void expectSound(long action)
     {
+        if (m_screen.size() != picture().size())
+            m_screen = QImage(picture().size(), QImage::Format_RGB32);
+        picture().render(&m_screen); // as grab() does, into the same image each time
+        m_drawing = qHashBits(m_screen.constBits(), std::size_t(m_screen.sizeInBytes()));
         for (auto check :
             {&RandomWalk::expectCurvesAreFreshRuns, &RandomWalk::expectCopyIsTheCurvesDrawn,
                 &RandomWalk::expectScaleStandsApart, &RandomWalk::expectNumbersShownWhole,
@@ -213,22 +217,6 @@ protected:
     std::array<QString, 7> captionsChecked;
     std::array<std::tuple<QString, int, bool>, std::size(Boxes)> m_boxesSeen;
 
-    // A hash of what the chart's drawing holds: it changes whenever the drawing does.
-    std::uint64_t drawingKey() const
-    {
-        std::uint64_t key = 0xcbf29ce484222325;
-        const auto mix = [&key](std::uint64_t value) { key = (key ^ value) * 0x100000001b3; };
-        for (const Picture2::Item& item : picture().items()) {
-            for (float value : {item.x1, item.y1, item.x2, item.y2})
-                mix(std::bit_cast<std::uint32_t>(value));
-            mix(item.colour | std::uint64_t(item.kind) << 32
-                | std::uint64_t(item.textPixels) << 40);
-            if (item.kind == Picture2::Item::Kind::Text)
-                mix(std::hash<std::string> {}(picture().textOf(item)));
-        }
-        return key;
-    }
-
     // "Copiar datos" copies exactly the curves drawn: read back as numbers, the time points of
     // the longest, and in each curve's column its fresh run over the axis shown, down to its last
     // dot and blank below. Checked again only when what the copy could be made of changed: the
@@ -236,7 +224,7 @@ protected:
     // before it redraws.
     void expectCopyIsTheCurvesDrawn(long action)
     {
-        const std::uint64_t drawing = drawingKey();
+        const std::uint64_t drawing = m_drawing;
         std::uint64_t key = drawing;
         for (int k = 0; k < 3; ++k) {
             for (std::size_t j = 0; m_drawn[k] && j < m_drawn[k]->conc.size(); ++j)
@@ -309,7 +297,7 @@ protected:
     // Checked when the chart changes.
     void expectScaleStandsApart(long action)
     {
-        const std::uint64_t key = drawingKey();
+        const std::uint64_t key = m_drawing;
         if (m_printsChecked == key || window->drawnChart().scale.empty())
             return;
         m_printsChecked = key;
@@ -364,54 +352,58 @@ protected:
         m_drawn = {};
         if (m_fresh.size() > 64) // not while this check holds curves found in it
             m_fresh.clear();
-        std::array<std::vector<const Picture2::Item*>, 3> curves;
-        for (const auto& item : picture().items()) {
-            for (int k = 0; k < 3; ++k)
-                if (item.kind == Picture2::Item::Kind::Circle && item.colour == Colours[k])
-                    curves[k].push_back(&item);
-        }
+        const DrawnChart& record = window->drawnChart();
         const Marks shown = legendMarks();
         const Legends texts = legends();
         int drawn = 0;
         for (int k = 0; k < 3; ++k) {
-            ASSERT_EQ(shown[k], !curves[k].empty()) << "legend " << k << ", action " << action;
+            ASSERT_EQ(shown[k], record.curves[k].drawn())
+                << "legend " << k << ", action " << action;
             ASSERT_EQ(shown[k], !texts[k].empty()) << "legend text " << k << ", action " << action;
             drawn += shown[k];
         }
         // The next "Calcular" computes slot CurveSlot: one past the curves drawn, faults or not.
         ASSERT_EQ(s.CurveSlot, drawn) << "slots drawn after action " << action;
 
-        // The axis drawn, which the readout's check holds to the axis printed. Its scale is the
-        // one it was drawn with, so the heights are compared through the first dot, which stands
-        // at the initial concentration in every run. The positions are worked out here from the
-        // plot's bounds, not by the mapping that placed the dots.
-        const auto& axes = window->drawnChart().axes;
+        // On the screen, at a few steps, where the axis drawn puts the fresh concentrations, or
+        // under a later curve; and nothing of its colour right of its last point. The positions
+        // are worked out here from the plot's bounds, not by the mapping that placed the dots.
+        const auto& axes = record.axes;
         const ChartMapping map = ChartMapping::of(s, picture());
         const double base = map.H - map.offsetY; // the time axis, C = 0
+        const auto xOf = [&](std::size_t j) {
+            return map.offsetX + double(j) * map.plotWidth() / double(s.StepCount);
+        };
+        const bool seen = std::exchange(m_curvesSeen, m_drawing) == m_drawing;
         for (int k = 0; k < 3; ++k) {
-            const std::vector<const Picture2::Item*>& dots = curves[k];
-            if (dots.empty())
+            const std::vector<double>& conc = record.curves[k].conc;
+            if (conc.empty())
                 continue;
             ASSERT_TRUE(axes) << "curve " << k << " without a time axis, action " << action;
             const FreshCurve& fresh = freshRun(k, axes->maxTime, s.StepCount);
             ASSERT_FALSE(fresh.faults) << "curve " << k << " drawn, but its run over "
                                        << axes->maxTime << " s faults; action " << action;
-            ASSERT_EQ(dots.size(), fresh.conc.size())
+            ASSERT_EQ(conc.size(), fresh.conc.size())
                 << "points of curve " << k << " over " << axes->maxTime << " s, action " << action;
-            const double perConc = (base - dots[0]->y1) / fresh.conc[0];
-            const std::size_t last = dots.size() - 1;
-            for (std::size_t j : {last / 3, last / 2, 2 * last / 3, last}) {
-                const double x = map.offsetX + double(j) * map.plotWidth() / double(s.StepCount);
-                ASSERT_NEAR(dots[j]->x1, x, 0.01)
-                    << "curve " << k << " step " << j << ", action " << action;
-                const double y = base - fresh.conc[j] * perConc;
-                if (base - dots[0]->y1 < 50 || y < 0 || y > map.H)
-                    continue; // too near the axis to read the scale from it, or off the chart
-                ASSERT_NEAR(dots[j]->y1, y, 0.5 + 1e-4 * std::abs(base - y))
-                    << "curve " << k << " step " << j << ", action " << action;
-            }
             m_drawn[k] = &fresh;
             ++curvesChecked;
+            if (seen)
+                continue;
+            const std::size_t last = conc.size() - 1;
+            const double perConc = (base - 100) / double(axes->concAxisMax);
+            for (std::size_t j : {std::size_t(0), last / 3, last / 2, 2 * last / 3, last}) {
+                const double x = xOf(j), y = base - fresh.conc[j] * perConc;
+                if (!(perConc * fresh.conc[0] >= 50 && y > 0 && y < map.H))
+                    continue; // too near the axis to read the scale from it, or off the chart
+                bool inked = false;
+                for (int near = k; near < 3 && !inked; ++near)
+                    inked = CurveAt(m_screen, Colours[near], float(x), float(y));
+                ASSERT_TRUE(inked) << "curve " << k << " step " << j << ", action " << action;
+            }
+            for (int y = 0; y < m_screen.height(); ++y)
+                for (int x = int(xOf(last) / 14) + 3; x < m_screen.width(); ++x)
+                    ASSERT_FALSE(Tinted(m_screen.pixel(x, y), Colours[k]))
+                        << "curve " << k << " beyond its last point, action " << action;
         }
     }
 
@@ -445,13 +437,13 @@ private:
         return m_fresh.emplace(key, std::move(fresh)).first->second;
     }
 
-    static constexpr std::array<std::uint32_t, 3> Colours = {Red, Green, Blue};
-
     std::array<const FreshCurve*, 3> m_drawn {}; // of each slot drawn, its fresh run
     std::optional<std::uint64_t> m_copied; // what the last copy checked was made of
     std::uint64_t m_copiedDrawing = 0;
     long m_copiesChecked = 0;
     std::optional<std::uint64_t> m_printsChecked; // the drawing last checked
+    QImage m_screen; // the chart as shown after the last action
+    std::uint64_t m_drawing = 0, m_curvesSeen = 0; // its hash, and that of the last one checked
 
     std::unique_ptr<ChartState> m_scratch = std::make_unique<ChartState>();
     std::map<std::tuple<float, float, float, float, float, double, std::int16_t>, FreshCurve>

@@ -6,8 +6,10 @@
 #include "runtime/numtext.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -163,30 +165,74 @@ testing::AssertionResult OneOverflowFault(const std::vector<std::string>& shown)
     return failure;
 }
 
-std::vector<Picture2::Item> WindowTest::dots(std::uint32_t colour) const
+bool Tinted(QRgb pixel, std::uint32_t colour)
 {
-    std::vector<Picture2::Item> found;
-    for (const auto& item : picture().items()) {
-        if (item.kind == Picture2::Item::Kind::Circle && item.colour == colour)
-            found.push_back(item);
-    }
-    return found;
+    const int channel[3] = {qRed(pixel), qGreen(pixel), qBlue(pixel)};
+    const int own = colour == Red ? 0 : colour == Green ? 1 : 2;
+    return channel[own] - std::max(channel[(own + 1) % 3], channel[(own + 2) % 3]) > 60;
 }
 
-bool WindowTest::hasText(const std::string& wanted, float x, float y) const
+bool CurveAt(const QImage& image, std::uint32_t colour, float x, float y)
 {
-    for (const auto& item : picture().items()) {
-        if (item.kind == Picture2::Item::Kind::Text && picture().textOf(item) == wanted
-            && item.x1 == x && item.y1 == y)
-            return true;
-    }
+    const double scale = image.devicePixelRatio() / 14; // device pixels a twip
+    const int column = int(std::floor(x * scale)), row = int(std::floor(y * scale));
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image.valid(column + dx, row + dy)
+                && Tinted(image.pixel(column + dx, row + dy), colour))
+                return true;
     return false;
+}
+
+std::size_t WindowTest::points(std::uint32_t colour) const
+{
+    const DrawnChart& drawn = window->drawnChart();
+    const auto slot = std::size_t(std::ranges::find(Colours, colour) - Colours.begin());
+    const std::vector<double>& conc = drawn.curves[slot].conc;
+    const QImage image = onScreen();
+    int right = -1; // the last column with the curve's ink
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = right + 1; x < image.width(); ++x)
+            right = Tinted(image.pixel(x, y), colour) ? x : right;
+    if (conc.empty()) {
+        EXPECT_EQ(right, -1) << "ink of a curve with no points";
+        return 0;
+    }
+    const float last = drawn.axes->stepToX(long(conc.size()) - 1, state().StepCount);
+    EXPECT_NEAR(right, last / 14 * image.devicePixelRatio(), 1.5 * image.devicePixelRatio())
+        << conc.size() << " points";
+    return conc.size();
 }
 
 testing::AssertionResult WindowTest::hasTexts(std::initializer_list<Printed> wanted) const
 {
+    const QImage image = onScreen();
+    const QRgb blank = picture().palette().color(QPalette::Window).rgb();
+    const int full = QFontInfo(picture().font()).pixelSize();
     for (const auto& [text, x, y] : wanted) {
-        if (!hasText(text, x, y))
+        bool found = false;
+        // Painted alone as the chart paints its texts: in the box's own font (0), then smaller.
+        for (int pixels = 0; !found && (pixels == 0 || pixels >= 7);
+             pixels = (pixels == 0 ? full : pixels) - 1) {
+            QImage alone(image.size(), QImage::Format_RGB32);
+            alone.setDevicePixelRatio(image.devicePixelRatio());
+            alone.fill(blank);
+            QPainter painter(&alone);
+            painter.setPen(picture().palette().color(QPalette::WindowText));
+            painter.setFont(picture().textFont(pixels));
+            painter.drawText(QPointF(x / 14.0, y / 14.0 + painter.fontMetrics().ascent()),
+                QString::fromUtf8(text));
+            painter.end();
+            bool inked = false, same = true;
+            for (int row = 0; row < image.height() && same; ++row)
+                for (int column = 0; column < image.width() && same; ++column) {
+                    const QRgb pixel = alone.pixel(column, row);
+                    inked |= pixel != blank;
+                    same = pixel == blank || image.pixel(column, row) == pixel;
+                }
+            found = inked && same;
+        }
+        if (!found)
             return testing::AssertionFailure() << "no \"" << text << "\" at " << x << ", " << y;
     }
     return testing::AssertionSuccess();
@@ -196,31 +242,42 @@ testing::AssertionResult WindowTest::scaleStandsApart() const
 {
     const QImage image = picture().grab().toImage();
     const int width = image.width(), height = image.height();
-    // The frame's lines, where they are painted, and the pixels the curves' dots may touch.
+    // The pixels within two of a curve's colour, which its dots may have touched; and the
+    // frame's lines, runs of their colours longer than any glyph, perhaps crossed by curves.
     std::vector<bool> line(std::size_t(width * height)), dot(line.size());
-    // A position in pixels, held to the image and a pixel or so around it: items reach far beyond.
-    auto at = [](float twips, int size) {
-        return int(std::clamp(std::floor(double(twips) / 14), -3.0, double(size) + 3));
-    };
-    for (const auto& item : picture().items()) {
-        if (item.kind == Picture2::Item::Kind::Circle) {
-            for (int y = at(item.y1, height) - 2; y <= at(item.y1, height) + 2; ++y)
-                for (int x = at(item.x1, width) - 2; x <= at(item.x1, width) + 2; ++x)
-                    if (x >= 0 && y >= 0 && x < width && y < height)
-                        dot[std::size_t(y * width + x)] = true;
+    const QRgb background = image.pixel(width / 2, height - 2);
+    const auto grey = [](QRgb p) { return qRed(p) == qGreen(p) && qGreen(p) == qBlue(p); };
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (grey(image.pixel(x, y)))
+                continue;
+            for (int ny = std::max(0, y - 2); ny <= std::min(height - 1, y + 2); ++ny)
+                for (int nx = std::max(0, x - 2); nx <= std::min(width - 1, x + 2); ++nx)
+                    dot[std::size_t(ny * width + nx)] = true;
         }
-        if (item.kind != Picture2::Item::Kind::Line)
-            continue;
-        const int top = std::max(0, at(std::min(item.y1, item.y2), height));
-        const int bottom = std::min(height - 1, at(std::max(item.y1, item.y2), height));
-        const int left = std::max(0, at(std::min(item.x1, item.x2), width));
-        const int right = std::min(width - 1, at(std::max(item.x1, item.x2), width));
-        for (int y = top; y <= bottom; ++y)
-            for (int x = left; x <= right; ++x)
-                line[std::size_t(y * width + x)] = true;
+    }
+    const QRgb frame[]
+        = {picture().palette().color(QPalette::WindowText).rgb(), qRgb(200, 200, 200)};
+    const auto ofFrame = [&](std::pair<int, int> at) {
+        return std::ranges::count(frame, image.pixel(at.first, at.second)) > 0;
+    };
+    const auto inLine = [&](std::pair<int, int> at) {
+        return dot[std::size_t(at.second * width + at.first)] || ofFrame(at);
+    };
+    for (auto [lines, along] : {std::pair(height, width), std::pair(width, height)}) {
+        const bool rows = lines == height;
+        auto at = [&](int l, int a) { return rows ? std::pair(a, l) : std::pair(l, a); };
+        for (int l = 0; l < lines; ++l) {
+            for (int a = 0, end = 0; a < along; a = end) {
+                const bool inRun = inLine(at(l, a));
+                while (end < along && inLine(at(l, end)) == inRun)
+                    ++end;
+                for (int i = a; inRun && end - a >= 20 && i < end; ++i)
+                    line[std::size_t(at(l, i).second * width + at(l, i).first)] = ofFrame(at(l, i));
+            }
+        }
     }
     // Text is painted in grey levels, the curves in colour (three dots together may leave grey).
-    const QRgb background = image.pixel(width / 2, height - 2);
     auto ink = [&](int x, int y) {
         const QRgb p = image.pixel(x, y);
         const auto i = std::size_t(y * width + x);

@@ -10,6 +10,7 @@
 #include "runtime/message_box.h"
 #include "ui/form1.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,15 @@
 #include <vector>
 
 namespace tanvera {
+
+constexpr std::uint32_t Red = 0x0000FF;
+constexpr std::uint32_t Green = 0x00FF00;
+constexpr std::uint32_t Blue = 0xFF0000;
+constexpr std::array<std::uint32_t, 3> Colours = {Red, Green, Blue}; // by slot
+
+// Whether a pixel is mostly of a curve's colour: a dot, or its edge over the frame.
+bool Tinted(QRgb pixel, std::uint32_t colour);
+bool CurveAt(const QImage& image, std::uint32_t colour, float x, float y);
 
 // Types a text key by key into a widget, characters beyond ASCII included.
 void typeKeys(QWidget* widget, const QString& typed);
@@ -72,10 +82,18 @@ protected:
     Legends legends() const;
     Marks legendMarks() const;
 
-    // The curve points drawn in one colour, in drawing order.
-    std::vector<Picture2::Item> dots(std::uint32_t colour) const;
-    bool hasText(const std::string& text, float x, float y) const;
-    // Whether the chart shows each of these texts with its top-left corner there, in twips.
+    // The chart as it reaches the screen.
+    QImage onScreen() const { return picture().grab().toImage(); }
+    // Whether the chart shows ink of that curve colour at (x, y) in twips or a pixel beside it.
+    bool curveAt(std::uint32_t colour, float x, float y) const
+    {
+        return CurveAt(onScreen(), colour, x, y);
+    }
+    // How many points the curve of that colour has, as recorded for the readout and the copy;
+    // the screen must agree: its ink reaches the last point's column and goes no further.
+    std::size_t points(std::uint32_t colour) const;
+    // Whether the chart shows each of these texts with its top-left corner there, in twips, as
+    // painted in one of the type sizes the frame takes.
     struct Printed
     {
         const char* text;
@@ -107,9 +125,5 @@ inline const char* const Boxes[]
 inline const char* ValidationMessage = "El Volumen, el Caudal, la apertura de la válvula y la "
                                        "Concentración inicial deben ser mayores que cero";
 inline const char* ValveMessage = "La apertura de la válvula no puede ser mayor del 100%";
-
-constexpr std::uint32_t Red = 0x0000FF;
-constexpr std::uint32_t Green = 0x00FF00;
-constexpr std::uint32_t Blue = 0xFF0000;
 
 } // namespace tanvera

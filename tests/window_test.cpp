@@ -48,21 +48,27 @@ TEST_F(CommaWindow, StartsWithSlotZeroReadAndAnEmptyChart)
 
 TEST_F(CommaWindow, FrameHasItsAxesGridAndScales)
 {
-    const auto& items = picture().items();
-    using Kind = Picture2::Item::Kind;
-    ASSERT_GE(items.size(), 10u);
-    // Time axis, concentration axis, then the grey grid over them.
-    EXPECT_EQ(items[0].kind, Kind::Line);
-    EXPECT_TRUE(items[0].foreground);
-    EXPECT_EQ(std::tie(items[0].x1, items[0].y1, items[0].x2, items[0].y2),
-        std::make_tuple(700.f, 4760.f, 6755.f, 4760.f));
-    EXPECT_EQ(std::tie(items[1].x1, items[1].y1, items[1].x2, items[1].y2),
-        std::make_tuple(800.f, 4860.f, 800.f, 100.f));
-    EXPECT_EQ(items[2].colour, RGB(200, 200, 200));
-    EXPECT_EQ(items[2].y1, 1265.f); // a quarter of the plot height below the top line
-    EXPECT_EQ(items[5].y1, 100.f); // top grid line
-    EXPECT_EQ(items[9].x1, 6755.f); // the right edge of the plot
-
+    const QImage image = onScreen();
+    const QRgb axis = picture().palette().color(QPalette::WindowText).rgb(),
+               grid = qRgb(200, 200, 200);
+    // Whether the pixels from (x, y) to the end, in twips along a row or a column, are all of
+    // those colours, and the one after them is not.
+    const auto line = [&](double x, double y, double end, bool row, std::vector<QRgb> colours) {
+        const auto at = [&](double twips) { return int(twips * image.devicePixelRatio() / 14); };
+        for (int i = at(row ? x : y); i <= at(end) + 1; ++i)
+            if (std::ranges::count(colours, image.pixel(row ? i : at(x), row ? at(y) : i))
+                != (i <= at(end)))
+                return false;
+        return true;
+    };
+    // The axes from a tick's length beyond each other, under the grid; the grid's lines a
+    // quarter of the plot apart, the top one and the right one at the plot's edges.
+    EXPECT_TRUE(
+        line(700, 4760, 6755, true, {axis, grid}) && line(800, 100, 4860, false, {axis, grid}));
+    for (const double y : {100.0, 1265.0, 2430.0, 3595.0})
+        EXPECT_TRUE(line(700, y, 6755, true, {grid})) << y;
+    for (const double x : {2288.75, 3777.5, 5266.25, 6755.0})
+        EXPECT_TRUE(line(x, 100, 4860, false, {grid})) << x;
     EXPECT_TRUE(hasTexts({{"250,0", 300, 1}, {"Conc. HCl", 28, 400}, {"(mol/m3)", 28, 600},
         {" 187,5 ", 300, 1065}, {" 125 ", 300, 2230}, {" 62,5 ", 300, 3395}, {"0", 600, 4760},
         {"0", 700, 4860}, {" 5000 ", 2013.75f, 4860}, {" 10000 ", 3527.5f, 4860},
@@ -150,7 +156,7 @@ TEST_F(CommaWindow, LockedBoxesIgnoreTypingAndKeysPressNoButton)
         QTest::keyClick(box(name), Qt::Key_Escape);
     }
     EXPECT_EQ(presses, 0);
-    EXPECT_TRUE(dots(Red).empty());
+    EXPECT_EQ(points(Red), 0u);
 }
 
 TEST_F(CommaWindow, MessagesShowInABoxTitledAndAnsweredInSpanish)

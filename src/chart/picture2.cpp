@@ -182,7 +182,7 @@ void Picture2::paintLine(QPainter& painter, const Item& item, const QColor& colo
 void Picture2::paintText(QPainter& painter, const Item& item, const QColor& colour) const
 {
     const QSizeF logical = QSizeF(m_image.size()) / m_image.devicePixelRatio();
-    const QString text = QString::fromStdString(textOf(item));
+    const QString text = QString::fromStdString(m_texts[item.text]);
     const QFont type = textFont(item.textPixels);
     const QFontMetricsF metrics(type);
     const double x = item.x1 / TwipsPerPixel, y = item.y1 / TwipsPerPixel;

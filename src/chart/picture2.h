@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The chart's drawing surface: keeps everything drawn until Cls, in twips from its top-left
-// corner. Each operation is recorded in a display list (tests read it for exact coordinates,
-// colours and texts) and rendered into an image sized for the device pixel ratio; paintEvent only
-// copies that image.
+// corner. Each operation is recorded in a display list, so that the drawing can be rendered again
+// at any device pixel ratio, and rendered into an image; paintEvent only copies that image.
 #pragma once
 
 #include "dot_stamp.h"
@@ -26,17 +25,6 @@ class Picture2 : public QWidget
     Q_OBJECT
 
 public:
-    struct Item
-    {
-        enum class Kind { Line, Circle, Text };
-        Kind kind;
-        float x1, y1, x2, y2; // a line's ends; a circle's centre and radius in x2; a text's corner
-        std::uint32_t colour; // RGB() value
-        bool foreground; // drawn in the box's foreground colour instead of `colour`
-        std::uint8_t textPixels; // a text's type size in pixels; 0 for the box's own font
-        std::uint32_t text; // a text's index for textOf(); texts are kept apart, items stay small
-    };
-
     Picture2(float widthTwips, float heightTwips, QWidget* parent = nullptr);
 
     // The box's outer size in twips.
@@ -57,9 +45,6 @@ public:
     void Print(const std::string& text);
     void showCrosshair();
 
-    const std::vector<Item>& items() const { return m_items; }
-    const std::string& textOf(const Item& item) const { return m_texts[item.text]; }
-
 signals:
     // The pointer's position in twips.
     void mouseMoved(float x, float y);
@@ -70,6 +55,17 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    struct Item
+    {
+        enum class Kind { Line, Circle, Text };
+        Kind kind;
+        float x1, y1, x2, y2; // a line's ends; a circle's centre and radius in x2; a text's corner
+        std::uint32_t colour; // RGB() value
+        bool foreground; // drawn in the box's foreground colour instead of `colour`
+        std::uint8_t textPixels; // a text's type size in pixels; 0 for the box's own font
+        std::uint32_t text; // a text's index in m_texts: texts are kept apart, items stay small
+    };
+
     void append(const Item& item);
     void requestRepaint();
     void fitImageToScreen();
