@@ -12,7 +12,6 @@
 #include <QFontMetricsF>
 #include <QRect>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>

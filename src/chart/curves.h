@@ -9,7 +9,6 @@
 #include "runtime/numtext.h"
 
 #include <cstdint>
-#include <string>
 
 namespace tanvera {
 

@@ -42,15 +42,12 @@ public:
     // The index of the last number, or -1.
     qsizetype lastNumber() const;
 
-    bool operator==(const ShownText&) const = default;
-
 private:
     struct Word
     {
         std::string text;
         std::optional<double> value;
         char separator = '.';
-        bool operator==(const Word&) const = default;
     };
     std::vector<Word> m_words;
 };
