@@ -317,6 +317,8 @@ void DrawChartFrame(FormContext& form)
 {
     ChartState& s = form.state;
     Picture2& picture = *form.picture;
+    picture.Cls();
+    form.drawn = {};
     s.PlotOffsetX = 800;
     s.PlotOffsetY = 300;
     const Frame frame {picture.Width(), picture.Height(), s.PlotOffsetX, s.PlotOffsetY};
@@ -338,12 +340,6 @@ void DrawChartFrame(FormContext& form)
     picture.setTextPixels(0);
     form.drawn.scale = std::move(scale);
     form.drawn.axes = ChartMapping::of(s, picture);
-}
-
-void clearPicture(FormContext& form)
-{
-    form.picture->Cls();
-    form.drawn = {};
 }
 
 ChartMapping ChartMapping::of(const ChartState& state, const Picture2& picture)

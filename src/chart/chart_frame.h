@@ -10,10 +10,8 @@
 
 namespace tanvera {
 
-// Draws the frame for the current MaxTime and ConcAxisMax; never clears the box itself.
+// Wipes the drawing and the record of what it shows together (Cls), then draws the frame for the
+// current MaxTime and ConcAxisMax.
 void DrawChartFrame(FormContext& form);
-
-// Cls: the drawing and the record of what it shows are wiped together.
-void clearPicture(FormContext& form);
 
 } // namespace tanvera

@@ -127,7 +127,6 @@ void clearChart(FormContext& form)
             hideLegend(form, k);
         form.state.CurveSlot = 0;
     });
-    clearPicture(form);
     DrawChartFrame(form);
 }
 
