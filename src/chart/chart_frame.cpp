@@ -207,6 +207,7 @@ private:
             row.push_back(*placed);
         }
         const auto starts = spread(row);
+        bool nearTheirTicks = starts.has_value();
         tried.clear();
         for (std::size_t i = 0; i < row.size(); ++i) {
             const AskedText& asked = group[i];
@@ -214,16 +215,11 @@ private:
             const double x
                 = start == row[i].left ? asked.x : (start + row[i].originOffset) * TwipsPerPixel;
             tried.push_back({row[i].text, toSingle(x), toSingle(asked.y + lowered), shownPixels});
+            const double centre = start + row[i].width / 2;
+            if (asked.tick && std::abs(centre - *asked.tick / TwipsPerPixel) >= m_tickSpacing / 4)
+                nearTheirTicks = false;
         }
-        if (!starts)
-            return std::nullopt;
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            const double centre = (*starts)[i] + row[i].width / 2;
-            if (group[i].tick
-                && std::abs(centre - *group[i].tick / TwipsPerPixel) >= m_tickSpacing / 4)
-                return std::nullopt;
-        }
-        return tried;
+        return nearTheirTicks ? std::optional(tried) : std::nullopt;
     }
 
     const Picture2& m_picture;
