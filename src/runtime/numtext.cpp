@@ -158,10 +158,7 @@ std::string Str(double value, char separator, int digits)
 
 std::string Format(double value, Pattern pattern, char separator)
 {
-    const int decimals = pattern == Pattern::FourDecimals ? 4
-        : pattern == Pattern::TwoDecimals                 ? 2
-                                                          : 1;
-    std::string text = conversions::chosen::fixed(value, decimals);
+    std::string text = conversions::chosen::fixed(value, static_cast<int>(pattern));
     // A value that rounds to zero shows no sign.
     if (text[0] == '-' && text.find_first_of("123456789") == std::string::npos)
         text.erase(0, 1);
