@@ -6,6 +6,7 @@
 #include "checked.h"
 #include "number_conversions.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace tanvera {
@@ -21,25 +22,13 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int digitValue(char c, int base)
-{
-    int value = -1;
-    if (isDigit(c))
-        value = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        value = c - 'A' + 10;
-    return value < base ? value : -1;
-}
-
 // "&H…" and "&O…": a whole number in base 16 or 8, read into a Double like any other number.
 double readRadix(std::string_view digits, int base)
 {
     double value = 0;
-    for (char c : digits) {
-        const int digit = digitValue(c, base);
-        if (digit < 0)
+    for (const char& c : digits) {
+        int digit = 0;
+        if (std::from_chars(&c, &c + 1, digit, base).ec != std::errc())
             break;
         value = value * base + digit;
     }
