@@ -46,26 +46,19 @@ std::size_t skipDigits(const std::string& s, std::size_t pos)
 // point, and an exponent only when digits follow it. Zero when no digit is there.
 std::size_t decimalPrefix(const std::string& s)
 {
-    std::size_t pos = 0;
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
-        ++pos;
-    const std::size_t intStart = pos;
-    pos = skipDigits(s, pos);
-    std::size_t digits = pos - intStart;
-    if (pos < s.size() && s[pos] == '.') {
-        const std::size_t fracStart = pos + 1;
-        const std::size_t fracEnd = skipDigits(s, fracStart);
-        digits += fracEnd - fracStart;
-        pos = fracEnd;
-    }
+    auto isAt = [&](std::size_t pos, std::string_view chars) {
+        return pos < s.size() && chars.find(s[pos]) != std::string_view::npos;
+    };
+    const std::size_t intStart = isAt(0, "+-") ? 1 : 0;
+    const std::size_t intEnd = skipDigits(s, intStart);
+    const bool point = isAt(intEnd, ".");
+    std::size_t pos = point ? skipDigits(s, intEnd + 1) : intEnd;
+    const std::size_t digits = pos - intStart - (point ? 1 : 0);
     if (digits == 0)
         return 0;
-    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
-        std::size_t exp = pos + 1;
-        if (exp < s.size() && (s[exp] == '+' || s[exp] == '-'))
-            ++exp;
-        const std::size_t expEnd = skipDigits(s, exp);
-        if (expEnd > exp)
+    if (isAt(pos, "eE")) {
+        const std::size_t exp = isAt(pos + 1, "+-") ? pos + 2 : pos + 1;
+        if (const std::size_t expEnd = skipDigits(s, exp); expEnd > exp)
             pos = expEnd;
     }
     return pos;
