@@ -92,19 +92,17 @@ void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N
     state.TimePoints(0) = t;
     state.ConcPoints(0) = Y;
 
-    if (N >= 1) {
-        const Tank tank {state.InflowRate(slot), state.OutflowRate(slot), state.StartVolume(slot),
-            static_cast<float>(state.FeedConc)};
-        for (long i = 1; i <= N; ++i) {
-            const double stepStartT = t, stepStartY = Y;
-            try {
-                step(tank, h, t, Y);
-            } catch (const UncheckedStepFailed&) {
-                raiseStepFault(tank, h, stepStartT, stepStartY);
-            }
-            state.TimePoints(i) = t;
-            state.ConcPoints(i) = Y;
+    const Tank tank {state.InflowRate(slot), state.OutflowRate(slot), state.StartVolume(slot),
+        static_cast<float>(state.FeedConc)};
+    for (long i = 1; i <= N; ++i) {
+        const double stepStartT = t, stepStartY = Y;
+        try {
+            step(tank, h, t, Y);
+        } catch (const UncheckedStepFailed&) {
+            raiseStepFault(tank, h, stepStartT, stepStartY);
         }
+        state.TimePoints(i) = t;
+        state.ConcPoints(i) = Y;
     }
     state.pointsFor = {a, b, N};
 }
