@@ -15,18 +15,6 @@
 
 namespace tanvera {
 
-namespace {
-
-constexpr double PointRadius = 10;
-
-std::uint32_t slotColour(long k)
-{
-    checkIndex(k, std::ssize(CurveLooks));
-    return CurveLooks[k].colour;
-}
-
-} // namespace
-
 ShownText legendText(const ChartState& s, long k, char sep)
 {
     const float litres = toSingle(double(Dbl(s.TankVolume(k)) * 1000.0));
@@ -48,6 +36,14 @@ bool tankOverflows(const ChartState& s, long k, long j)
 }
 
 namespace {
+
+constexpr double PointRadius = 10;
+
+std::uint32_t slotColour(long k)
+{
+    checkIndex(k, std::ssize(CurveLooks));
+    return CurveLooks[k].colour;
+}
 
 // A curve ready to draw: its points up to where its tank overflows, and what the chart then
 // shows of it.
