@@ -85,10 +85,9 @@ public:
             QPoint(pixel(std::max(x1, x2)), pixel(std::max(y1, y2)))));
     }
 
-    // The texts of one row or column, in order, by the one fitting search: where they are asked
-    // for, or moved along their row as little as keeps them apart; at each type size and form of
-    // their numbers that the search tries, until one has room. Where none has, the shortest, as
-    // near its place as it goes.
+    // The texts of one row or column, in order, by the one fitting search: where asked for, or
+    // moved along their row as little as keeps them apart, in the first type and form of their
+    // numbers that has room; where none has, the shortest, as near its place as it goes.
     std::vector<DrawnChart::Text> place(const std::vector<AskedText>& group, char sep) const
     {
         QFont type = m_picture.font();

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The chart's fixed frame (axes, grid, scales, titles) and the mapping between chart positions in
-// twips and (time, concentration) (ChartMapping, in drawn_chart.h: the record keeps the axes
-// drawn).
+// The chart's fixed frame (axes, grid, scales, titles), and the mapping between chart positions
+// in twips and (time, concentration) that drawn_chart.h declares.
 #pragma once
 
 #include "form_context.h"
