@@ -54,7 +54,6 @@ void Command1_Click(FormContext& form)
     copyResults(form);
     // The curves shown are drawn over this run's axis: box 3 is read here without the substitute
     // the maximum-time reaction puts in for a time that is not positive.
-    clearPicture(form);
     DrawChartFrame(form);
     plotCurves(form, s.CurveSlot);
     s.CurveSlot = addInt16(s.CurveSlot, 1);

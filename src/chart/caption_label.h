@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A label that shows its caption by the one rule for fitting a text (text_fit.h). Like a locked
-// box, it takes what it shows as its own text and font, so that the label itself paints it, and
-// where that differs from the caption as written, the whole caption is its tool tip. The hours
-// label may first grow into room it is given beside it.
+// A label that shows its caption by the one rule for fitting a text (text_fit.h), taking what it
+// shows as its own text and font, as a locked box does; where that differs from the caption as
+// written, the whole caption is its tool tip. The hours label may first grow into room beside it.
 #pragma once
 
 #include "text_fit.h"

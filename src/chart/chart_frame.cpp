@@ -12,7 +12,6 @@
 #include <QFontMetricsF>
 #include <QRect>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -86,10 +85,9 @@ public:
             QPoint(pixel(std::max(x1, x2)), pixel(std::max(y1, y2)))));
     }
 
-    // The texts of one row or column, in order, by the one fitting search: where they are asked
-    // for, or moved along their row as little as keeps them apart; at each type size and form of
-    // their numbers that the search tries, until one has room. Where none has, the shortest, as
-    // near its place as it goes.
+    // The texts of one row or column, in order, by the one fitting search: where asked for, or
+    // moved along their row as little as keeps them apart, in the first type and form of their
+    // numbers that has room; where none has, the shortest, as near its place as it goes.
     std::vector<DrawnChart::Text> place(const std::vector<AskedText>& group, char sep) const
     {
         QFont type = m_picture.font();
@@ -208,6 +206,7 @@ private:
             row.push_back(*placed);
         }
         const auto starts = spread(row);
+        bool nearTheirTicks = starts.has_value();
         tried.clear();
         for (std::size_t i = 0; i < row.size(); ++i) {
             const AskedText& asked = group[i];
@@ -215,16 +214,11 @@ private:
             const double x
                 = start == row[i].left ? asked.x : (start + row[i].originOffset) * TwipsPerPixel;
             tried.push_back({row[i].text, toSingle(x), toSingle(asked.y + lowered), shownPixels});
+            const double centre = start + row[i].width / 2;
+            if (asked.tick && std::abs(centre - *asked.tick / TwipsPerPixel) >= m_tickSpacing / 4)
+                nearTheirTicks = false;
         }
-        if (!starts)
-            return std::nullopt;
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            const double centre = (*starts)[i] + row[i].width / 2;
-            if (group[i].tick
-                && std::abs(centre - *group[i].tick / TwipsPerPixel) >= m_tickSpacing / 4)
-                return std::nullopt;
-        }
-        return tried;
+        return nearTheirTicks ? std::optional(tried) : std::nullopt;
     }
 
     const Picture2& m_picture;
@@ -234,36 +228,28 @@ private:
     std::vector<QRect> m_lines;
 };
 
-// The frame's size and margins in twips.
-struct Frame
+// Axes, then the grid over them; each line overhangs the axes by 100 as a tick. The frame's
+// positions lie within the picture's fixed size: plain arithmetic cannot overflow in them.
+void drawLines(Picture2& picture, const ChartMapping& f, ScaleLayout& layout)
 {
-    Dbl W, H, X0, Y0;
-    Dbl plotWidth() const { return W - X0 - PlotMargin; }
-    Dbl plotHeight() const { return H - Y0 - PlotMargin; }
-};
-
-// Axes, then the grid over them; each line overhangs the axes by 100 as a tick.
-void drawLines(Picture2& picture, const Frame& f, ScaleLayout& layout)
-{
-    auto line = [&](Dbl x1, Dbl y1, Dbl x2, Dbl y2, std::optional<std::uint32_t> colour) {
-        const float a = toSingle(double(x1)), b = toSingle(double(y1));
-        const float c = toSingle(double(x2)), d = toSingle(double(y2));
+    auto line = [&](double a, double b, double c, double d, std::optional<std::uint32_t> colour) {
+        const float x1 = toSingle(a), y1 = toSingle(b), x2 = toSingle(c), y2 = toSingle(d);
         if (colour)
-            picture.Line(a, b, c, d, *colour);
+            picture.Line(x1, y1, x2, y2, *colour);
         else
-            picture.Line(a, b, c, d);
-        layout.addLine(a, b, c, d);
+            picture.Line(x1, y1, x2, y2);
+        layout.addLine(x1, y1, x2, y2);
     };
-    line(f.X0 - 100.0, f.H - f.Y0, f.W - 100.0, f.H - f.Y0, std::nullopt);
-    line(f.X0, f.H - f.Y0 + 100.0, f.X0, Dbl(100), std::nullopt);
+    line(f.offsetX - 100.0, f.H - f.offsetY, f.W - 100.0, f.H - f.offsetY, std::nullopt);
+    line(f.offsetX, f.H - f.offsetY + 100.0, f.offsetX, 100.0, std::nullopt);
     for (int k = 1; k <= 3; ++k) {
-        const Dbl y = f.plotHeight() * k / 4.0 + 100.0;
-        line(f.X0 - 100.0, y, f.W - 100.0, y, GridGrey);
+        const double y = f.plotHeight() * k / 4.0 + 100.0;
+        line(f.offsetX - 100.0, y, f.W - 100.0, y, GridGrey);
     }
-    line(f.X0 - 100.0, Dbl(100), f.W - 100.0, Dbl(100), GridGrey);
+    line(f.offsetX - 100.0, 100.0, f.W - 100.0, 100.0, GridGrey);
     for (int k = 1; k <= 4; ++k) {
-        const Dbl x = f.X0 + f.plotWidth() * k / 4.0;
-        line(x, f.H - f.Y0 + 100.0, x, Dbl(100), GridGrey);
+        const double x = f.offsetX + f.plotWidth() * k / 4.0;
+        line(x, f.H - f.offsetY + 100.0, x, 100.0, GridGrey);
     }
 }
 
@@ -271,8 +257,9 @@ void drawLines(Picture2& picture, const Frame& f, ScaleLayout& layout)
 // derived from it, wherever that rounding moves the top by less than 1 %; elsewhere, as for a top
 // of 0.04 or 0.26, the values the lines really have, in as few digits as read each within 1 % of
 // the top and tell every line from the others and from the "0" below them.
-std::vector<AskedText> concentrationColumn(const Frame& f, float top, char sep)
+std::vector<AskedText> concentrationColumn(const ChartMapping& f, char sep)
 {
+    const float top = f.concAxisMax;
     const std::string rounded = Format(top, Pattern::OneDecimalNoLeadingZero, '.');
     const Dbl v = Val(rounded);
     const bool asRounded = double(v) == top || std::abs(double(v) - top) < 0.01 * top;
@@ -288,27 +275,27 @@ std::vector<AskedText> concentrationColumn(const Frame& f, float top, char sep)
             if (!apart && digits < AllDigits)
                 break;
             const std::string shown = Replace(text, ".", std::string(1, sep));
-            column.push_back({k == 0 ? shown : withBlanks(value, shown), double(f.X0 - 500.0),
-                k == 0 ? 1 : double(f.plotHeight() * k / 4.0 - 100.0), value, k > 0});
+            column.push_back({k == 0 ? shown : withBlanks(value, shown), f.offsetX - 500.0,
+                k == 0 ? 1 : f.plotHeight() * k / 4.0 - 100.0, value, k > 0});
         }
     }
     column.insert(column.begin() + 1, {{"Conc. HCl", 1, 400, {}}, {"(mol/m3)", 1, 600, {}}});
-    column.push_back({"0", double(f.X0 - 200.0), double(f.H - f.Y0), {}});
+    column.push_back({"0", f.offsetX - 200.0, f.H - f.offsetY, {}});
     return column;
 }
 
 // The time scale along the bottom; the inner values use W - PlotOffsetX, not the plot width.
-std::vector<AskedText> timeRow(const Frame& f, double maxTime, char sep)
+std::vector<AskedText> timeRow(const ChartMapping& f, char sep)
 {
-    const double y = double(f.H - 200.0);
-    const Dbl T = maxTime;
-    auto tick = [&](int k) { return double(f.X0 + f.plotWidth() * k / 4.0); };
-    std::vector<AskedText> row {{"0", double(f.X0 - 100.0), y, {}, false, tick(0)}};
+    const double y = f.H - 200.0;
+    const Dbl T = f.maxTime; // may reach the top of the Double range
+    auto tick = [&](int k) { return f.offsetX + f.plotWidth() * k / 4.0; };
+    std::vector<AskedText> row {{"0", f.offsetX - 100.0, y, {}, false, tick(0)}};
     for (int k = 1; k <= 3; ++k)
-        row.push_back(number(double((f.W - f.X0) * k / 4.0 + (f.X0 - 100.0) - 200.0), y,
+        row.push_back(number((f.W - f.offsetX) * k / 4.0 + (f.offsetX - 100.0) - 200.0, y,
             double(T * k / 4.0), sep, tick(k)));
-    row.push_back({"t(s)", double(f.W - 850.0), y, {}});
-    row.push_back(number(double(f.W - 500.0), y, double(T), sep, tick(4)));
+    row.push_back({"t(s)", f.W - 850.0, y, {}});
+    row.push_back(number(f.W - 500.0, y, f.maxTime, sep, tick(4)));
     return row;
 }
 
@@ -318,17 +305,18 @@ void DrawChartFrame(FormContext& form)
 {
     ChartState& s = form.state;
     Picture2& picture = *form.picture;
+    picture.Cls();
+    form.drawn = {};
     s.PlotOffsetX = 800;
     s.PlotOffsetY = 300;
-    const Frame frame {picture.Width(), picture.Height(), s.PlotOffsetX, s.PlotOffsetY};
-    ScaleLayout layout(picture, double(frame.plotWidth() / 4.0));
-    drawLines(picture, frame, layout);
+    const ChartMapping map = ChartMapping::of(s, picture);
+    ScaleLayout layout(picture, map.plotWidth() / 4.0);
+    drawLines(picture, map, layout);
 
     // Printed as laid out, and recorded as printed.
     const char sep = form.separator;
-    std::vector<DrawnChart::Text> scale
-        = layout.place(concentrationColumn(frame, s.ConcAxisMax, sep), sep);
-    for (DrawnChart::Text& text : layout.place(timeRow(frame, s.MaxTime, sep), sep))
+    std::vector<DrawnChart::Text> scale = layout.place(concentrationColumn(map, sep), sep);
+    for (DrawnChart::Text& text : layout.place(timeRow(map, sep), sep))
         scale.push_back(std::move(text));
     for (const DrawnChart::Text& text : scale) {
         picture.setTextPixels(text.pixels);
@@ -338,13 +326,7 @@ void DrawChartFrame(FormContext& form)
     }
     picture.setTextPixels(0);
     form.drawn.scale = std::move(scale);
-    form.drawn.axes = ChartMapping::of(s, picture);
-}
-
-void clearPicture(FormContext& form)
-{
-    form.picture->Cls();
-    form.drawn = {};
+    form.drawn.axes = map;
 }
 
 ChartMapping ChartMapping::of(const ChartState& state, const Picture2& picture)

@@ -15,18 +15,6 @@
 
 namespace tanvera {
 
-namespace {
-
-constexpr double PointRadius = 10;
-
-std::uint32_t slotColour(long k)
-{
-    checkIndex(k, std::ssize(CurveLooks));
-    return CurveLooks[k].colour;
-}
-
-} // namespace
-
 ShownText legendText(const ChartState& s, long k, char sep)
 {
     const float litres = toSingle(double(Dbl(s.TankVolume(k)) * 1000.0));
@@ -48,6 +36,14 @@ bool tankOverflows(const ChartState& s, long k, long j)
 }
 
 namespace {
+
+constexpr double PointRadius = 10;
+
+std::uint32_t slotColour(long k)
+{
+    checkIndex(k, std::ssize(CurveLooks));
+    return CurveLooks[k].colour;
+}
 
 // A curve ready to draw: its points up to where its tank overflows, and what the chart then
 // shows of it.
@@ -78,9 +74,8 @@ PlannedCurve planCurve(const ChartState& s, const ChartMapping& map, long k, cha
 
 void plotCurves(FormContext& form, long lastSlot)
 {
-    // Each curve is computed for the time axis and worked out completely (points and legend)
-    // before it is drawn: a run that fails or a value that cannot be shown stops the redraw with
-    // the curves before it on the chart, no curve half drawn and no legend for a missing curve.
+    // Each curve is worked out whole (points and legend) before any of it is drawn: a fault
+    // leaves no curve half drawn and no legend for a missing curve.
     ChartState& s = form.state;
     const ChartMapping& map = form.drawn.axes.value(); // the axes just drawn
     for (long k = 0; k <= lastSlot; ++k) {
@@ -118,16 +113,14 @@ void hideLegend(FormContext& form, long k)
 
 void clearChart(FormContext& form)
 {
-    // Clearing is the way out of any state, so the slots are reset even when the frame cannot
-    // be drawn (a maximum time near the top of the Double range); the fault is reported after.
-    // The frame is drawn first, still scaled for the curves it removes.
+    // Clearing is the way out of any state: the reset holds even where the frame cannot be drawn
+    // (a maximum time near the top of the Double range).
     const ScopeExit forgetCurves([&form] {
         form.state.ConcAxisMax = 0;
         for (long k = 0; k <= 2; ++k)
             hideLegend(form, k);
         form.state.CurveSlot = 0;
     });
-    clearPicture(form);
     DrawChartFrame(form);
 }
 

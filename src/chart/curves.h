@@ -9,7 +9,6 @@
 #include "runtime/numtext.h"
 
 #include <cstdint>
-#include <string>
 
 namespace tanvera {
 
@@ -32,11 +31,9 @@ ShownText legendText(const ChartState& state, long k, char separator);
 // Whether the liquid of slot k stands above its tank's capacity at step j of the latest run.
 bool tankOverflows(const ChartState& state, long k, long j);
 
-// Draws the curves of slots 0..lastSlot from ConcResults over the frame already drawn, each up to
-// the step where its tank overflows, shows their legends and records what is drawn. A column
-// computed for another time axis is computed again just before its curve is drawn. A curve that
-// cannot be computed or shown ends the redraw with the curves before it drawn whole and itself
-// not at all.
+// Draws the curves of slots 0..lastSlot over the frame already drawn, each up to the step where
+// its tank overflows and computed again first where its column holds another time axis; shows
+// their legends and records what is drawn. A fault ends the redraw; those before it stay.
 void plotCurves(FormContext& form, long lastSlot);
 
 // Hides the legend line of slot k and empties its text.
@@ -47,9 +44,8 @@ void hideLegend(FormContext& form, long k);
 // slot missing from the chart afresh instead of meeting the same fault again.
 void keepToTheDrawnCurves(FormContext& form);
 
-// Wipes the curves, redraws the empty frame (still scaled for the curves just removed), hides the
-// legends and starts again at slot 0. A frame that cannot be drawn does not stop the reset: its
-// fault is raised once the reset is done.
+// Redraws the empty frame, still scaled for the curves it wipes, hides the legends and starts again
+// at slot 0; a frame that cannot be drawn stops no reset, its fault raised once the reset is done.
 void clearChart(FormContext& form);
 
 // "Borrar Gráfica": clears the chart.

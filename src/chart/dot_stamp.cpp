@@ -17,20 +17,18 @@ Canvas::Canvas(QImage& image)
 
 DotStamp::DotStamp(double radiusPixels)
     : m_radius(radiusPixels)
-    , m_extent(0)
 {
     if (!(radiusPixels >= 0 && radiusPixels <= MaxRadius))
         return;
-    m_extent = static_cast<int>(std::ceil(radiusPixels + 0.5)) + 1;
     // Coverage of a pixel: whole inside the disc, fading over the last half pixel.
     const double reach = radiusPixels + 0.5;
-    const int extent = m_extent;
+    m_extent = static_cast<int>(std::ceil(reach)) + 1;
     for (int sy = 0; sy < Steps; ++sy) {
         for (int sx = 0; sx < Steps; ++sx) {
             const double cx = (sx + 0.5) / Steps, cy = (sy + 0.5) / Steps;
             auto& kernel = m_kernels[sy * Steps + sx];
-            for (int dy = -extent; dy <= extent; ++dy) {
-                for (int dx = -extent; dx <= extent; ++dx) {
+            for (int dy = -m_extent; dy <= m_extent; ++dy) {
+                for (int dx = -m_extent; dx <= m_extent; ++dx) {
                     const double cover = reach - std::hypot(dx + 0.5 - cx, dy + 0.5 - cy);
                     if (cover > 0)
                         kernel.push_back({dx, dy, static_cast<int>(std::min(cover, 1.0) * 256)});

@@ -44,7 +44,7 @@ private:
     };
 
     double m_radius;
-    int m_extent; // no pixel of a kernel lies further than this from the centre's pixel
+    int m_extent = 0; // no pixel of a kernel lies further than this from the centre's pixel
     std::array<std::vector<Cover>, Steps * Steps> m_kernels;
 };
 

@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the chart shows, kept as it is drawn: its axes (their mapping and their ends as printed)
-// and, for each curve, the points drawn with the times they stand for and its legend. The frame,
-// the curve plotting and clearing write it; the legends, the pointer readout, the screen-reader
-// texts and "Copiar datos" read it, so none of them has to work out from the drawing or from the
-// shared state, which the boxes change before any redraw, what the chart shows.
+// and, for each curve, the points drawn with the times they stand for and its legend. The frame
+// and the curve plotting write it; the legends, the pointer readout, the screen-reader texts and
+// "Copiar datos" read it, since the boxes change the shared state before any redraw.
 #pragma once
 
 #include "text_fit.h"

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the event procedures work on: the one shared state, the window's controls they read and
-// write, the message box, the user's decimal separator and the record of what the chart shows. The
-// window owns all of it and hands this out; no procedure reaches for a global. It lives here, in
-// the lowest layer with widgets, so that the chart, the inputs and the calculation can all take it.
+// What the event procedures work on, so that none reaches for a global: the shared state, the
+// controls, the message box, the user's decimal separator and the record of what the chart shows.
+// The window owns it; it lives in the lowest layer with widgets, where every procedure can take it.
 #pragma once
 
 #include "caption_label.h"

@@ -3,7 +3,6 @@
 
 #include "readout.h"
 
-#include "chart_frame.h"
 #include "runtime/numtext.h"
 #include "twips.h"
 

@@ -3,10 +3,9 @@
 
 // The text boxes. Left by the user, a box shows the start of its text again, as one the program
 // writes does: a long number scrolled to its end would read as another ("0123456" of
-// "0.000123456"). A locked box, which the program writes, fits its text by the rule of text_fit.h
-// and takes the fitted type as its own font, so that the line edit itself lays out, paints,
-// selects and copies the text as shown, a shorter form of a number too long for it included; the
-// text as written is its tool tip and, after its caption, its accessible name.
+// "0.000123456"). A locked box fits what the program writes by the rule of text_fit.h and takes
+// the fitted type as its font, so that the line edit itself paints, selects and copies the text as
+// shown; the text as written is its tool tip and, after its caption, its accessible name.
 #pragma once
 
 #include "text_fit.h"

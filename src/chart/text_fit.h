@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 TANVERA developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The one search by which every text of the window takes its room, a caption, a box, the pointer
-// readout or the chart's scale: in its full type where that fits; else in smaller type, down to
-// the smallest legible size; else, at that size, its numbers in ever shorter forms, each made
-// afresh from its value by the general conversion, never from digits already printed; and only
-// then, in a caption, trailing words give way to "…", never a number.
+// The one search by which every text takes its room (captions, boxes, the pointer readout, the
+// chart's scales): its full type; else smaller type, down to the smallest legible size; else, at
+// that size, its numbers in ever shorter forms made afresh from their values, never from digits
+// already printed; only then, in a caption, trailing words give way to "…", never a number.
 #pragma once
 
 #include "twips.h"
@@ -42,15 +41,12 @@ public:
     // The index of the last number, or -1.
     qsizetype lastNumber() const;
 
-    bool operator==(const ShownText&) const = default;
-
 private:
     struct Word
     {
         std::string text;
         std::optional<double> value;
         char separator = '.';
-        bool operator==(const Word&) const = default;
     };
     std::vector<Word> m_words;
 };

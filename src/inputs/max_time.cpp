@@ -19,7 +19,6 @@ void Text1_Change(FormContext& form, std::int16_t index)
     if (!(s.MaxTime > 0))
         s.MaxTime = 0.0001; // s, the substitute for a time that is not positive
     showHours(form);
-    clearPicture(form);
     DrawChartFrame(form);
     // Each curve shown is done again over the new axis with its own slot's tank.
     plotCurves(form, s.CurveSlot - 1);

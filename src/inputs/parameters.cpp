@@ -27,9 +27,8 @@ void deriveOutflow(FormContext& form)
         ShownText().number(litresPerHour, Format(litresPerHour, Pattern::TwoDecimals, sep), sep));
 }
 
-// Writes a box as the program does: only a changed text, whose change event runs at once,
-// nested. The box then shows the start of its text, as after any text is set; only the box the
-// user is typing in keeps its cursor, when the length stays (the comma rule).
+// Writes a box as the program does. It then shows the start of its text, as after any text is
+// set; only the box the user is typing in keeps its cursor, when the length stays (the comma rule).
 void writeBox(QLineEdit* box, const QString& text)
 {
     // A readout box fits what it is given, and tells it whole.

@@ -9,12 +9,11 @@ namespace tanvera {
 
 namespace {
 
-// The formulas below are written once and instantiated twice: with plain doubles for speed,
-// and with checked doubles (Dbl) to name the exact fault. Plain arithmetic lets an overflow
-// or a division by zero run on as an infinity or a NaN; the few places where one could
-// vanish again (a finite number divided by an infinite volume) are tested, and every step's
-// result is tested, so a step that went wrong is computed again with checks. IEEE arithmetic
-// is deterministic, so the second computation meets the same fault at the same operation.
+// The formulas below are written once and instantiated twice: with plain doubles for speed, and
+// with checked doubles (Dbl) to name the exact fault. Plain arithmetic lets an overflow or a
+// division by zero run on as an infinity or a NaN; the few places where one could vanish again (a
+// finite number divided by an infinite volume) are tested, as is every step's result, and a step
+// that went wrong is computed again with checks, which meet the same fault: IEEE is deterministic.
 struct UncheckedStepFailed
 { };
 
@@ -92,19 +91,17 @@ void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N
     state.TimePoints(0) = t;
     state.ConcPoints(0) = Y;
 
-    if (N >= 1) {
-        const Tank tank {state.InflowRate(slot), state.OutflowRate(slot), state.StartVolume(slot),
-            static_cast<float>(state.FeedConc)};
-        for (long i = 1; i <= N; ++i) {
-            const double stepStartT = t, stepStartY = Y;
-            try {
-                step(tank, h, t, Y);
-            } catch (const UncheckedStepFailed&) {
-                raiseStepFault(tank, h, stepStartT, stepStartY);
-            }
-            state.TimePoints(i) = t;
-            state.ConcPoints(i) = Y;
+    const Tank tank {state.InflowRate(slot), state.OutflowRate(slot), state.StartVolume(slot),
+        static_cast<float>(state.FeedConc)};
+    for (long i = 1; i <= N; ++i) {
+        const double stepStartT = t, stepStartY = Y;
+        try {
+            step(tank, h, t, Y);
+        } catch (const UncheckedStepFailed&) {
+            raiseStepFault(tank, h, stepStartT, stepStartY);
         }
+        state.TimePoints(i) = t;
+        state.ConcPoints(i) = Y;
     }
     state.pointsFor = {a, b, N};
 }

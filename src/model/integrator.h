@@ -10,9 +10,8 @@
 
 namespace tanvera {
 
-// Classical fourth-order Runge-Kutta from a to b in N equal steps, starting at y0, for the tank
-// of the given slot; fills rows 0..N of TimePoints and ConcPoints and records the run in
-// pointsFor.
+// Classical fourth-order Runge-Kutta for the slot's tank from a to b in N equal steps, starting
+// at y0: fills rows 0..N of TimePoints and ConcPoints and records the run in pointsFor.
 void RungeKutta(ChartState& state, long slot, double a, double b, std::int16_t N, double y0);
 // The same for slot CurveSlot.
 void RungeKutta(ChartState& state, double a, double b, std::int16_t N, double y0);
@@ -24,9 +23,8 @@ void storeRun(ChartState& state, long slot, long lastRow);
 // The curve run of slot CurveSlot: from 0 to MaxTime in 5000 steps.
 void RunIntegration(ChartState& state);
 
-// Leaves the slot's run over the time axis, from StartTime to MaxTime in StepCount steps, in its
-// column (every row) and in TimePoints, computing it again unless both hold it already. CurveSlot
-// is left alone.
+// Leaves the slot's run over the time axis (StartTime to MaxTime in StepCount steps) in its column
+// and in TimePoints, computing it again unless both hold it already; CurveSlot is left alone.
 void bringToTheTimeAxis(ChartState& state, long slot);
 
 constexpr std::int16_t CurveSteps = 5000;

@@ -31,7 +31,6 @@ public:
     constexpr Dbl(double value = 0.0)
         : m_value(value)
     { }
-    constexpr double value() const { return m_value; }
     constexpr explicit operator double() const { return m_value; }
 
     friend Dbl operator+(Dbl a, Dbl b) { return checkFinite(a.m_value + b.m_value); }

@@ -41,9 +41,8 @@ RuntimeFault::RuntimeFault(FaultKind kind, std::string hint, std::optional<doubl
 
 std::string faultMessage(const RuntimeFault& fault, char separator)
 {
-    std::string text = "Error en tiempo de ejecución: ";
-    text += faultName(fault.kind());
-    text += '.';
+    const std::string text
+        = std::string("Error en tiempo de ejecución: ") + faultName(fault.kind()) + '.';
     if (fault.hint().empty())
         return text;
     const std::string time = fault.time() ? Str(*fault.time(), separator) : std::string();

@@ -3,11 +3,10 @@
 
 // The three conversions the number text rules stand on, always in the "C" form: reading an
 // unsigned decimal number, and writing a value with a number of significant digits ("%g") or of
-// decimals ("%f"), each rounded to nearest, ties to even. Two forms give the same results to the
-// last bit: the standard library's <charconv>, where it has the floating-point conversions
-// (libstdc++ on Linux and MinGW), and the C library's strtod and snprintf, which emscripten's
-// libc++ falls back on (its C library, musl, converts exactly). The rules use the first where it
-// is there; the tests hold the two against each other.
+// decimals ("%f"), each rounded to nearest, ties to even. Two forms agree to the last bit: the
+// standard library's <charconv>, where it has the floating-point conversions (libstdc++ on Linux
+// and MinGW), and the C library's strtod and snprintf, for emscripten's libc++ (its C library,
+// musl, converts exactly). The rules use the first where it is there; the tests compare the two.
 #pragma once
 
 #include <charconv>

@@ -6,6 +6,7 @@
 #include "checked.h"
 #include "number_conversions.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace tanvera {
@@ -21,25 +22,13 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int digitValue(char c, int base)
-{
-    int value = -1;
-    if (isDigit(c))
-        value = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        value = c - 'A' + 10;
-    return value < base ? value : -1;
-}
-
 // "&H…" and "&O…": a whole number in base 16 or 8, read into a Double like any other number.
 double readRadix(std::string_view digits, int base)
 {
     double value = 0;
-    for (char c : digits) {
-        const int digit = digitValue(c, base);
-        if (digit < 0)
+    for (const char& c : digits) {
+        int digit = 0;
+        if (std::from_chars(&c, &c + 1, digit, base).ec != std::errc())
             break;
         value = value * base + digit;
     }
@@ -57,26 +46,19 @@ std::size_t skipDigits(const std::string& s, std::size_t pos)
 // point, and an exponent only when digits follow it. Zero when no digit is there.
 std::size_t decimalPrefix(const std::string& s)
 {
-    std::size_t pos = 0;
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
-        ++pos;
-    const std::size_t intStart = pos;
-    pos = skipDigits(s, pos);
-    std::size_t digits = pos - intStart;
-    if (pos < s.size() && s[pos] == '.') {
-        const std::size_t fracStart = pos + 1;
-        const std::size_t fracEnd = skipDigits(s, fracStart);
-        digits += fracEnd - fracStart;
-        pos = fracEnd;
-    }
+    auto isAt = [&](std::size_t pos, std::string_view chars) {
+        return pos < s.size() && chars.find(s[pos]) != std::string_view::npos;
+    };
+    const std::size_t intStart = isAt(0, "+-") ? 1 : 0;
+    const std::size_t intEnd = skipDigits(s, intStart);
+    const bool point = isAt(intEnd, ".");
+    std::size_t pos = point ? skipDigits(s, intEnd + 1) : intEnd;
+    const std::size_t digits = pos - intStart - (point ? 1 : 0);
     if (digits == 0)
         return 0;
-    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
-        std::size_t exp = pos + 1;
-        if (exp < s.size() && (s[exp] == '+' || s[exp] == '-'))
-            ++exp;
-        const std::size_t expEnd = skipDigits(s, exp);
-        if (expEnd > exp)
+    if (isAt(pos, "eE")) {
+        const std::size_t exp = isAt(pos + 1, "+-") ? pos + 2 : pos + 1;
+        if (const std::size_t expEnd = skipDigits(s, exp); expEnd > exp)
             pos = expEnd;
     }
     return pos;
@@ -158,10 +140,7 @@ std::string Str(double value, char separator, int digits)
 
 std::string Format(double value, Pattern pattern, char separator)
 {
-    const int decimals = pattern == Pattern::FourDecimals ? 4
-        : pattern == Pattern::TwoDecimals                 ? 2
-                                                          : 1;
-    std::string text = conversions::chosen::fixed(value, decimals);
+    std::string text = conversions::chosen::fixed(value, static_cast<int>(pattern));
     // A value that rounds to zero shows no sign.
     if (text[0] == '-' && text.find_first_of("123456789") == std::string::npos)
         text.erase(0, 1);

@@ -25,9 +25,9 @@ std::string Replace(std::string_view text, std::string_view from, std::string_vi
 std::string Str(float value, char separator);
 std::string Str(double value, char separator, int digits = 15);
 
-// Fixed patterns: "0.00", "0.0000" (at least one integer digit, fixed decimals) and ".0" (one
-// decimal, no integer digit when the integer part is 0). Halves round to even.
-enum class Pattern { TwoDecimals, FourDecimals, OneDecimalNoLeadingZero };
+// Fixed patterns, each valued at its number of decimals: "0.00", "0.0000" (at least one integer
+// digit) and ".0" (no integer digit when the integer part is 0). Halves round to even.
+enum class Pattern { OneDecimalNoLeadingZero = 1, TwoDecimals = 2, FourDecimals = 4 };
 std::string Format(double value, Pattern pattern, char separator);
 
 // Round to one decimal place, an exact half to the even digit.

@@ -3,14 +3,13 @@
 
 #include "baked_pictures.h"
 
-// The pictures written by bake_picture (tools/), taken into the program as they are: copying them
-// costs the start-up next to nothing, where drawing them from their SVGs cost a large share of it
-// (DESIGN.md, start-up). CMakeLists.txt lists them in baked_list.inc, one
-// TANVERA_BAKED(name, width, height, file) each, read twice here: once for the data, once for the
-// table. ELF, PE/COFF and WebAssembly name the read-only section differently (WebAssembly wants
-// one section for each symbol, with its flags written out), and only ELF has .previous: top-level
-// assembly comes before any function in COFF and WebAssembly, so the code section is the one to
-// go back to there.
+// The pictures written by bake_picture (tools/), taken in as they are: copying them costs the
+// start-up next to nothing, where drawing their SVGs cost a large share of it. CMakeLists.txt
+// lists them in baked_list.inc, one TANVERA_BAKED(name, width, height, file) each, read twice
+// here: for the data, then for the table. ELF, PE/COFF and WebAssembly name the read-only section
+// differently (WebAssembly wants one per symbol, its flags written out), and only ELF has
+// .previous: top-level assembly comes before any function in COFF and WebAssembly, so the code
+// section is the one to go back to there.
 #if defined(_WIN32)
 #define TANVERA_READ_ONLY_SECTION(symbol) ".section .rdata,\"dr\"\n"
 #define TANVERA_PREVIOUS_SECTION ".text\n"

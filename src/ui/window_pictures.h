@@ -12,9 +12,8 @@
 
 namespace tanvera {
 
-// A picture from an SVG file at a size in device pixels: the pixels drawn when the program was
-// built if it was drawn at that size, or else drawn now by Qt's SVG image plugin; without that
-// plugin, the nearest picture drawn at build time, smoothly scaled.
+// A picture from an SVG file at a size in device pixels: as drawn at build time for that size,
+// else drawn now by Qt's SVG image plugin, else (no plugin) the nearest built one, smoothly scaled.
 QImage svgPicture(const QString& file, QSize devicePixels);
 
 // The window icon in the sizes a title bar and a task bar ask for, without the SVG icon plugin,
@@ -36,9 +35,8 @@ private:
     qreal m_scale = 1;
 };
 
-// A group box that draws its frame by hand, in the look of the style's own. That frame is a
-// picture file, and the first picture file loaded makes Qt open every image-format plugin, which
-// the start-up would pay for nothing else.
+// A group box that draws its frame by hand, in the style's look: the style's frame is a picture
+// file, and loading the first one opens every image-format plugin, a start-up cost for nothing.
 class FrameBox : public QGroupBox
 {
 public:
