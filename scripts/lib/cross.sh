@@ -122,12 +122,20 @@ build_qt() {
     build=$work/build-$(basename "$prefix")
     stage "Qt source download"
     tarball=$(debian_source qt6-base "$version") || exit 1
-    stage "Qt configure"
-    rm -rf "$work/src" "$build"
-    mkdir -p "$work/src" "$build"
-    tar -xJf "$tarball" -C "$work/src"
-    (cd "$build" && nice -n 19 "$work/src/qtbase-everywhere-src-$version/configure" \
-        -prefix "$prefix" "$@" >configure.log 2>&1) || { tail -40 "$build/configure.log" >&2; exit 1; }
+    # A build cut short (on a busy machine it may outlast a session) goes on where it stopped: the
+    # folder's name holds the hash of the options, and configure marks a folder it completed.
+    if [ -f "$build/.configured" ]; then
+        stage "Qt configure (done before; the build goes on)"
+    else
+        stage "Qt configure"
+        rm -rf "$work/src" "$build"
+        mkdir -p "$work/src" "$build"
+        tar -xJf "$tarball" -C "$work/src"
+        (cd "$build" && nice -n 19 "$work/src/qtbase-everywhere-src-$version/configure" \
+            -prefix "$prefix" "$@" >configure.log 2>&1) \
+            || { tail -40 "$build/configure.log" >&2; exit 1; }
+        touch "$build/.configured"
+    fi
     stage "Qt build"
     echo "  the full log: $build/build.log"
     if ! nice -n 19 cmake --build "$build" --parallel "$(cross_jobs)" 2>&1 \
