@@ -14,6 +14,7 @@ globalThis.tanveraAccessibility = (function (program) {
     let root = null;
     let live = null;
     let current = null; // the element of the window's focus
+    let beforeDialog = null; // and where it was before a message box took it
     let focusing = false; // the focus moved by the program, not by a screen reader
     let spoken = []; // this turn's announcements, said together when it ends
 
@@ -161,8 +162,12 @@ globalThis.tanveraAccessibility = (function (program) {
                 .filter((e) => e !== undefined);
             for (const each of gone)
                 elements.delete(each);
-            if (current && element.contains(current))
+            // Qt gives the focus back to the window without a word of it: to where it was.
+            if (current && element.contains(current)) {
                 current = null;
+                if (beforeDialog && beforeDialog.isConnected)
+                    this.focus(ids.get(beforeDialog));
+            }
             element.remove();
             return gone;
         },
@@ -171,6 +176,8 @@ globalThis.tanveraAccessibility = (function (program) {
             const element = elements.get(id);
             if (!element)
                 return;
+            if (element.closest("[role=alertdialog]") && !(current && current.closest("[role=alertdialog]")))
+                beforeDialog = current;
             current = element;
             if (document.activeElement !== element) {
                 focusing = true;
