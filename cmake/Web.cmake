@@ -15,6 +15,15 @@ set_target_properties(Qt6::Platform PROPERTIES INTERFACE_LINK_OPTIONS "${TANVERA
 
 target_sources(tanvera_ui PRIVATE ${PROJECT_SOURCE_DIR}/src/ui/web_page.cpp)
 
+# What a screen reader finds in the page: the windows' accessible interfaces told to elements of
+# the page. Qt's switch for its accessibility updates is a platform's, in Qt's private API; the
+# page's side is linked in front of the program.
+target_sources(tanvera_ui PRIVATE ${PROJECT_SOURCE_DIR}/src/ui/web_accessibility.cpp)
+target_link_libraries(tanvera_ui PRIVATE Qt6::GuiPrivate)
+set(TANVERA_ACCESSIBILITY_JS ${PROJECT_SOURCE_DIR}/src/ui/web_accessibility.js)
+target_link_options(tanvera PRIVATE "SHELL:--pre-js ${TANVERA_ACCESSIBILITY_JS}")
+set_property(TARGET tanvera APPEND PROPERTY LINK_DEPENDS ${TANVERA_ACCESSIBILITY_JS})
+
 # A browser has no fonts for the page's program. Qt brings DejaVu and Vera, wider than the layout's
 # Liberation Sans, the only face the window uses: that is built in (unchanged, as its licence
 # asks) and Qt's are left out, 0.6 MB of the download.

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #if defined(Q_OS_WASM)
+#include "web_accessibility.h"
 #include "web_page.h"
 #endif
 
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     tanvera::Form1 window(separator, messages);
 #if defined(Q_OS_WASM)
     tanvera::web::showInPage(window);
+    tanvera::web::mirrorAccessibility();
 #else
     window.show();
 #endif

@@ -1,0 +1,147 @@
+// SPDX-FileCopyrightText: 2026 TANVERA developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a screen reader finds in the page: the tree of the window's elements as Playwright reads
+// it, the announcements, the focus, and axe-core's WCAG 2.1 A and AA rules over it all.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import { at, launch, serve, viewport } from './page.mjs';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+
+const axeSource = fs.readFileSync(createRequire(path.join(process.env.TANVERA_NODE_MODULES || '.',
+    'x.js')).resolve('axe-core/axe.min.js'), 'utf8');
+const chartName = 'Gráfica de concentración frente al tiempo';
+const red = 'Curva roja: V = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- Ap.Valv = 100 (%)';
+let server, browser, page;
+
+before(async () => {
+    server = await serve(process.env.TANVERA_WEB_DIR);
+    browser = await launch();
+    page = await (await browser.newContext({ locale: 'es-ES', viewport })).newPage();
+    await page.goto(`http://127.0.0.1:${server.address().port}/`);
+    await control(chartName).waitFor({ state: 'attached', timeout: 120000 });
+    // Everything said through the live region, in order.
+    await page.evaluate(() => {
+        window.said = [];
+        new MutationObserver(() => window.said.push(document.getElementById('tanvera-anuncios')
+            .textContent)).observe(document.getElementById('tanvera-anuncios'), { childList: true });
+    });
+});
+
+after(async () => {
+    await browser?.close();
+    server?.close();
+});
+
+// Chromium's own accessibility tree of the canvas, as a screen reader gets it: a line per node
+// with its role, name, value and description; containers without a name are left out.
+async function axTree() {
+    const cdp = await page.context().newCDPSession(page);
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    await cdp.detach();
+    return { nodes, byId: new Map(nodes.map((n) => [n.nodeId, n])) };
+}
+
+async function tree() {
+    const { nodes, byId } = await axTree();
+    const lines = [];
+    const walk = (node, depth, said) => {
+        const [role, name, value, description] = ['role', 'name', 'value', 'description']
+            .map((k) => node[k]?.value ?? '');
+        const shown = !node.ignored && !['generic', 'InlineTextBox', 'LineBreak'].includes(role)
+            && !(role === 'StaticText' && said.includes(name));
+        if (shown)
+            lines.push(`${'  '.repeat(depth)}${role} "${name}"${value ? `: ${value}` : ''}`
+                + (description ? ` (${description})` : ''));
+        for (const child of node.childIds ?? [])
+            walk(byId.get(child), depth + (shown ? 1 : 0), shown ? [name, value, description] : said);
+    };
+    walk(nodes.find((n) => n.role?.value === 'Canvas'), 0, []);
+    return lines.join('\n');
+}
+
+// The name of the node that has the tree's focus, within the page.
+async function focused() {
+    const { nodes } = await axTree();
+    const node = nodes.filter((n) => n.properties?.some((p) => p.name === 'focused' && p.value.value))
+        .find((n) => n.role?.value !== 'RootWebArea');
+    return node?.name?.value;
+}
+
+const control = (name) => page.locator(`#tanvera-accesible [aria-label="${name}"]`);
+
+async function click([x, y]) {
+    await page.mouse.click(x, y);
+    await page.waitForTimeout(200);
+}
+
+async function noViolations(what) {
+    if (!(await page.evaluate(() => 'axe' in window)))
+        await page.addScriptTag({ content: axeSource });
+    const violations = await page.evaluate(async () => (await axe.run(document, { runOnly: {
+        type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] } })).violations
+        .map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`));
+    assert.deepEqual(violations, [], what);
+}
+
+test('at start-up every control tells its role, name and value; axe finds nothing', async () => {
+    assert.equal(await tree(), fs.readFileSync(new URL('accessibility-start.yml', import.meta.url),
+        'utf8').trim());
+    await noViolations('at start-up');
+});
+
+test('"Calcular": the new legend is said once, the chart tells its curves', async () => {
+    await click(at.calcular);
+    await page.waitForFunction(() => window.said.length > 0);
+    await page.waitForTimeout(300);
+    assert.deepEqual(await page.evaluate(() => window.said), [red]);
+    assert.match(await tree(), new RegExp('\\n    figure "' + chartName + '" \\(Eje t \\(s\\) de 0 a '
+        + '20000\\. Eje Conc\\. HCl \\(mol/m3\\) de 0 a [\\d,]+\\. Curva roja: V = 5,4 \\(l\\)'));
+    // Two more curves, from the feed's box as a screen reader reaches it.
+    for (const feed of ['20', '30']) {
+        await control('Q1 (l/h):').focus();
+        await page.keyboard.press('Control+A');
+        await page.keyboard.type(feed);
+        await click(at.calcular);
+    }
+    await page.locator('#tanvera-anuncios', { hasText: /^Curva azul: V = 5,4 \(l\) -- Q = 30/ })
+        .waitFor({ state: 'attached' });
+    await noViolations('with three curves');
+});
+
+test('a rejected "Calcular" is an alertdialog with the focus; it goes back when it closes',
+    async () => {
+        await control('V (l):').focus();
+        await page.keyboard.press('Control+A');
+        await page.keyboard.type('0');
+        await click(at.calcular);
+        await page.locator('[role=alertdialog]').waitFor({ state: 'attached' });
+        const shown = await tree();
+        assert.ok(shown.includes('\n  alertdialog "TANVERA" (El Volumen, el Caudal, la apertura de la '
+            + 'válvula y la Concentración inicial deben ser mayores que cero)\n'), shown);
+        assert.match(shown, /alertdialog[^]*\n    button "Aceptar"/);
+        assert.equal(await focused(), 'Aceptar');
+        await noViolations('with the message open');
+        await page.keyboard.press('Enter');
+        await page.locator('[role=alertdialog]').waitFor({ state: 'detached' });
+        assert.equal(await focused(), 'Calcular');
+    });
+
+test('Tab visits each control in the window\'s order, and the tree\'s focus follows', async () => {
+    const order = ['V (l):', 'Q1 (l/h):', 'Cjo (mol/m3):', 'Calcular', chartName, 'Borrar Gráfica',
+        't máximo (s):', 't (s)', 'Apertura válvula (%)', 'C1j (mol/m3):', 'Q2 (l/h):', 'Salir',
+        'V (l):'];
+    await control('V (l):').focus();
+    const visited = [await focused()];
+    for (let i = 1; i < order.length; i++) {
+        await page.keyboard.press('Tab');
+        visited.push(await focused());
+    }
+    assert.deepEqual(visited, order);
+    // A screen reader's press reaches the button: the chart empties.
+    await page.locator('#tanvera-accesible button', { hasText: 'Borrar Gráfica' }).dispatchEvent('click');
+    await page.locator('#tanvera-anuncios', { hasText: 'Curva roja: sin dibujar' })
+        .waitFor({ state: 'attached' });
+});
