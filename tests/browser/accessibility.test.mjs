@@ -36,17 +36,13 @@ after(async () => {
 });
 
 // Chromium's own accessibility tree of the canvas, as a screen reader gets it: a line per node
-// with its role, name, value and description; containers without a name are left out.
-async function axTree() {
+// with its role, name, value and description, containers without a name left out; and the name
+// of the node that has the focus.
+async function tree() {
     const cdp = await page.context().newCDPSession(page);
     const { nodes } = await cdp.send('Accessibility.getFullAXTree');
     await cdp.detach();
-    return { nodes, byId: new Map(nodes.map((n) => [n.nodeId, n])) };
-}
-
-async function tree() {
-    const { nodes, byId } = await axTree();
-    const lines = [];
+    const byId = new Map(nodes.map((n) => [n.nodeId, n])), lines = [];
     const walk = (node, depth, said) => {
         const [role, name, value, description] = ['role', 'name', 'value', 'description']
             .map((k) => node[k]?.value ?? '');
@@ -59,15 +55,9 @@ async function tree() {
             walk(byId.get(child), depth + (shown ? 1 : 0), shown ? [name, value, description] : said);
     };
     walk(nodes.find((n) => n.role?.value === 'Canvas'), 0, []);
-    return lines.join('\n');
-}
-
-// The name of the node that has the tree's focus, within the page.
-async function focused() {
-    const { nodes } = await axTree();
-    const node = nodes.filter((n) => n.properties?.some((p) => p.name === 'focused' && p.value.value))
-        .find((n) => n.role?.value !== 'RootWebArea');
-    return node?.name?.value;
+    const focus = nodes.find((n) => n.role?.value !== 'RootWebArea'
+        && n.properties?.some((p) => p.name === 'focused' && p.value.value));
+    return { text: lines.join('\n'), focused: focus?.name?.value };
 }
 
 const control = (name) => page.locator(`#tanvera-accesible [aria-label="${name}"]`);
@@ -87,7 +77,7 @@ async function noViolations(what) {
 }
 
 test('at start-up every control tells its role, name and value; axe finds nothing', async () => {
-    assert.equal(await tree(), fs.readFileSync(new URL('accessibility-start.yml', import.meta.url),
+    assert.equal((await tree()).text, fs.readFileSync(new URL('accessibility-start.yml', import.meta.url),
         'utf8').trim());
     await noViolations('at start-up');
 });
@@ -97,7 +87,7 @@ test('"Calcular": the new legend is said once, the chart tells its curves', asyn
     await page.waitForFunction(() => window.said.length > 0);
     await page.waitForTimeout(300);
     assert.deepEqual(await page.evaluate(() => window.said), [red]);
-    assert.match(await tree(), new RegExp('\\n    figure "' + chartName + '" \\(Eje t \\(s\\) de 0 a '
+    assert.match((await tree()).text, new RegExp('\\n    figure "' + chartName + '" \\(Eje t \\(s\\) de 0 a '
         + '20000\\. Eje Conc\\. HCl \\(mol/m3\\) de 0 a [\\d,]+\\. Curva roja: V = 5,4 \\(l\\)'));
     // Two more curves, from the feed's box as a screen reader reaches it.
     for (const feed of ['20', '30']) {
@@ -118,15 +108,15 @@ test('a rejected "Calcular" is an alertdialog with the focus; it goes back when 
         await page.keyboard.type('0');
         await click(at.calcular);
         await page.locator('[role=alertdialog]').waitFor({ state: 'attached' });
-        const shown = await tree();
+        const { text: shown, focused } = await tree();
         assert.ok(shown.includes('\n  alertdialog "TANVERA" (El Volumen, el Caudal, la apertura de la '
             + 'válvula y la Concentración inicial deben ser mayores que cero)\n'), shown);
         assert.match(shown, /alertdialog[^]*\n    button "Aceptar"/);
-        assert.equal(await focused(), 'Aceptar');
+        assert.equal(focused, 'Aceptar');
         await noViolations('with the message open');
         await page.keyboard.press('Enter');
         await page.locator('[role=alertdialog]').waitFor({ state: 'detached' });
-        assert.equal(await focused(), 'Calcular');
+        assert.equal((await tree()).focused, 'Calcular');
     });
 
 test('Tab visits each control in the window\'s order, and the tree\'s focus follows', async () => {
@@ -134,10 +124,10 @@ test('Tab visits each control in the window\'s order, and the tree\'s focus foll
         't máximo (s):', 't (s)', 'Apertura válvula (%)', 'C1j (mol/m3):', 'Q2 (l/h):', 'Salir',
         'V (l):'];
     await control('V (l):').focus();
-    const visited = [await focused()];
+    const visited = [(await tree()).focused];
     for (let i = 1; i < order.length; i++) {
         await page.keyboard.press('Tab');
-        visited.push(await focused());
+        visited.push((await tree()).focused);
     }
     assert.deepEqual(visited, order);
     // A screen reader's press reaches the button: the chart empties.
