@@ -242,8 +242,7 @@ testing::AssertionResult WindowTest::scaleStandsApart() const
 {
     const QImage image = picture().grab().toImage();
     const int width = image.width(), height = image.height();
-    // The pixels within two of a curve's colour, which its dots may have touched; and the
-    // frame's lines, runs of their colours longer than any glyph, perhaps crossed by curves.
+    // The pixels within two of a curve's colour, which its dots may have touched.
     std::vector<bool> line(std::size_t(width * height)), dot(line.size());
     const QRgb background = image.pixel(width / 2, height - 2);
     const auto grey = [](QRgb p) { return qRed(p) == qGreen(p) && qGreen(p) == qBlue(p); };
@@ -256,27 +255,23 @@ testing::AssertionResult WindowTest::scaleStandsApart() const
                     dot[std::size_t(ny * width + nx)] = true;
         }
     }
-    const QRgb frame[]
-        = {picture().palette().color(QPalette::WindowText).rgb(), qRgb(200, 200, 200)};
-    const auto ofFrame = [&](std::pair<int, int> at) {
-        return std::ranges::count(frame, image.pixel(at.first, at.second)) > 0;
+    // The frame's lines where the axes drawn put them: the axes a tick beyond each other, and
+    // the grid a quarter of the plot apart.
+    const ChartMapping& axes = *window->drawnChart().axes;
+    const auto mark = [&](double x1, double y1, double x2, double y2) {
+        for (int y = int(y1 / 14); y <= int(y2 / 14); ++y)
+            for (int x = int(x1 / 14); x <= int(x2 / 14); ++x)
+                if (image.valid(x, y))
+                    line[std::size_t(y * width + x)] = true;
     };
-    const auto inLine = [&](std::pair<int, int> at) {
-        return dot[std::size_t(at.second * width + at.first)] || ofFrame(at);
-    };
-    for (auto [lines, along] : {std::pair(height, width), std::pair(width, height)}) {
-        const bool rows = lines == height;
-        auto at = [&](int l, int a) { return rows ? std::pair(a, l) : std::pair(l, a); };
-        for (int l = 0; l < lines; ++l) {
-            for (int a = 0, end = 0; a < along; a = end) {
-                const bool inRun = inLine(at(l, a));
-                while (end < along && inLine(at(l, end)) == inRun)
-                    ++end;
-                for (int i = a; inRun && end - a >= 20 && i < end; ++i)
-                    line[std::size_t(at(l, i).second * width + at(l, i).first)] = ofFrame(at(l, i));
-            }
-        }
+    const double left = axes.offsetX - 100, right = axes.W - 100, bottom = axes.H - axes.offsetY;
+    mark(left, bottom, right, bottom);
+    for (int k = 0; k < 4; ++k) {
+        mark(left, 100 + axes.plotHeight() * k / 4, right, 100 + axes.plotHeight() * k / 4);
+        const double x = axes.offsetX + axes.plotWidth() * k / 4;
+        mark(x, 100, x, bottom + 100);
     }
+    mark(right, 100, right, bottom + 100);
     // Text is painted in grey levels, the curves in colour (three dots together may leave grey).
     auto ink = [&](int x, int y) {
         const QRgb p = image.pixel(x, y);
