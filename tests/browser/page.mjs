@@ -21,16 +21,12 @@ export const at = {
 
 // The pages of the students' devices, emulated: touch, a mobile browser and its pixel ratio.
 export const pages = {
-    'iPad, portrait': devices['iPad (gen 7)'],
-    'iPad, landscape': devices['iPad (gen 7) landscape'],
-    'Android tablet': devices['Galaxy Tab S4'],
-    'phone, portrait': devices['Pixel 7'],
+    'iPad, portrait': devices['iPad (gen 7)'], 'iPad, landscape': devices['iPad (gen 7) landscape'],
+    'Android tablet': devices['Galaxy Tab S4'], 'phone, portrait': devices['Pixel 7'],
     'phone, landscape': devices['Pixel 7 landscape'],
     // 1366 × 768 zoomed, less the browser's own bars; a touch screen, as many laptops have.
-    'desktop at 150 %': { viewport: { width: 911, height: 433 }, deviceScaleFactor: 1.5,
-        hasTouch: true },
-    'desktop at 200 %': { viewport: { width: 683, height: 325 }, deviceScaleFactor: 2,
-        hasTouch: true },
+    'desktop at 150 %': { viewport: { width: 911, height: 433 }, deviceScaleFactor: 1.5, hasTouch: true },
+    'desktop at 200 %': { viewport: { width: 683, height: 325 }, deviceScaleFactor: 2, hasTouch: true },
 };
 
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
@@ -46,7 +42,8 @@ export async function serve(root, { under = '/', edit = (name, data) => data, wa
         fs.readFile(file, (error, data) => {
             const type = path.extname(file) === '.wasm' && wasm || types[path.extname(file)];
             error ||= !address.startsWith(under);
-            response.writeHead(error ? 404 : 200, { 'Content-Type': type || 'application/octet-stream' });
+            response.writeHead(error ? 404 : 200,
+                { 'Content-Type': type || 'application/octet-stream' });
             response.end(error ? undefined : edit(path.basename(file), data));
         });
     }).listen(0, '127.0.0.1');

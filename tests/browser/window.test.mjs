@@ -51,12 +51,11 @@ async function measure(shot, rect, other) {
         const counts = { red: 0, green: 0, blue: 0, dark: 0, changed: 0, box: null };
         for (let i = 0; i < data.length; i += 4) {
             const [r, g, b] = [data[i], data[i + 1], data[i + 2]];
-            if (Math.abs(r - 51) + Math.abs(g - 51) + Math.abs(b - 51) > 40) { // not the page's grey
-                const [x, y] = [(i / 4) % rect.width, Math.floor(i / 4 / rect.width)];
-                const box = counts.box ||= { left: x, top: y, right: x, bottom: y };
-                Object.assign(box, { left: Math.min(box.left, x), right: Math.max(box.right, x),
-                    bottom: y });
-            }
+            const [x, y] = [(i / 4) % rect.width, Math.floor(i / 4 / rect.width)];
+            const box = Math.abs(r - 51) + Math.abs(g - 51) + Math.abs(b - 51) > 40 // not the page
+                && (counts.box ||= { left: x, top: y, right: x, bottom: y });
+            box && Object.assign(box,
+                { left: Math.min(box.left, x), right: Math.max(box.right, x), bottom: y });
             if (r > 200 && g < 60 && b < 60) counts.red++;
             if (g > 200 && r < 60 && b < 60) counts.green++;
             if (b > 200 && r < 60 && g < 60) counts.blue++;
@@ -71,13 +70,11 @@ async function measure(shot, rect, other) {
 
 // A rectangle of the window where the page shows it, in the screenshot's pixels, and a point of
 // the window in the page's: the page scales the window to fit it.
-function inShot(page, rect) {
-    const { x, y, scale } = page.window;
-    return { x: Math.round(x + rect.x * scale), y: Math.round(y + rect.y * scale),
-        width: Math.round(rect.width * scale), height: Math.round(rect.height * scale) };
-}
-const inPage = (page, [x, y]) => [(page.window.x + x * page.window.scale) / page.ratio,
-    (page.window.y + y * page.window.scale) / page.ratio];
+const inShot = ({ window: { x, y, scale } }, rect) => ({ x: Math.round(x + rect.x * scale),
+    y: Math.round(y + rect.y * scale), width: Math.round(rect.width * scale),
+    height: Math.round(rect.height * scale) });
+const inPage = ({ window: { x, y, scale }, ratio }, at) => [(x + at[0] * scale) / ratio,
+    (y + at[1] * scale) / ratio];
 
 // Screenshots until the counts in the window's rectangle satisfy the test, or the time is up.
 async function until(page, rect, holds, what, seconds = 20) {
@@ -96,21 +93,19 @@ async function until(page, rect, holds, what, seconds = 20) {
 // place; where the page shows the window is read from the screenshot.
 async function painted(page) {
     await page.locator('#qtcanvas').waitFor({ state: 'visible', timeout: 120000 });
-    const { width, height } = page.viewportSize();
-    const whole = { x: 0, y: 0, width: Math.floor(width * page.ratio),
-        height: Math.floor(height * page.ratio) };
+    const whole = { x: 0, y: 0, ...page.viewportSize() }, ratio = page.ratio;
+    [whole.width, whole.height] = [Math.floor(whole.width * ratio), Math.floor(whole.height * ratio)];
     for (const end = Date.now() + 120000; Date.now() < end; await page.waitForTimeout(200)) {
-        const shot = await page.screenshot();
-        const { box } = await measure(shot, whole);
-        page.window = box && { x: box.left, y: box.top, box,
-            scale: (box.right - box.left + 1) / viewport.width };
+        const shot = await page.screenshot(), { box } = await measure(shot, whole);
+        page.window = box && { x: box.left, y: box.top, box, scale: (box.right - box.left + 1) / 1077 };
         if (box && (await measure(shot, inShot(page, chart))).dark > 400)
             return page;
     }
     assert.fail('the window is painted');
 }
 
-async function open(locale, device = { viewport }, address = `http://127.0.0.1:${server.address().port}/`) {
+async function open(locale, device = { viewport },
+    address = `http://127.0.0.1:${server.address().port}/`) {
     const context = await browser.newContext({ locale, ...device });
     await context.grantPermissions(['clipboard-read', 'clipboard-write']);
     const page = await context.newPage();
@@ -243,9 +238,8 @@ for (const [name, device] of Object.entries(pages)) {
         async () => {
             const page = await open('es-ES', device);
             // Whole, in its own shape, as large as the page lets it, centred, in enough pixels.
-            const { x, y, scale, box } = page.window;
-            const right = device.viewport.width * page.ratio - box.right;
-            const bottom = device.viewport.height * page.ratio - box.bottom;
+            const { x, y, scale, box } = page.window, { width, height } = device.viewport;
+            const [right, bottom] = [width * page.ratio - box.right, height * page.ratio - box.bottom];
             assert.ok(Math.min(x, y, right, bottom) >= 0 && Math.min(x + right, y + bottom) <= 4
                 && Math.abs(x - right) <= 4 && Math.abs(y - bottom) <= 4
                 && Math.abs(box.bottom - box.top + 1 - viewport.height * scale) <= 2
@@ -262,17 +256,13 @@ for (const [name, device] of Object.entries(pages)) {
             await tap(page, at.calcular);
             await until(page, chart, (c) => c.red > 200, 'the red curve after a tap on "Calcular"');
             // A drag shows the readout, which stays as the finger lifts.
-            await touch(page, 'touchStart', at.chart);
-            for (let i = 1; i <= 5; i++)
-                await touch(page, 'touchMove', [at.chart[0] + 20 * i, at.chart[1] + 10 * i]);
+            for (let i = 0; i <= 5; i++)
+                await touch(page, i ? 'touchMove' : 'touchStart', [at.chart[0] + 20 * i, 200 + 10 * i]);
             await touch(page, 'touchEnd');
             await until(page, readout, (c) => c.dark > 20, 'the pointer readout after a drag');
             // A long press opens the chart's menu: the curve as typed, on the clipboard.
-            const rows = await copiedData(page, async () => {
-                await touch(page, 'touchStart', at.chart);
-                await page.waitForTimeout(800);
-                await touch(page, 'touchEnd');
-            });
+            const rows = await copiedData(page, async () => (await touch(page, 'touchStart', at.chart),
+                await page.waitForTimeout(800), touch(page, 'touchEnd')));
             assert.match(rows[0], /^t \(s\)\tV = 20 \(l\) -- Q = 10 \(l\/h\)/);
             await page.context().close();
         });
@@ -289,13 +279,10 @@ test('the keyboard alone from the load: every control, "Calcular", the menu, a m
     await keys(page, 'Shift+Tab', 'Shift+Tab', 'Shift+Tab', 'Shift+Tab', 'Control+A', '0', 'Tab',
         'Tab', 'Tab');
     const calm = await page.screenshot();
-    const changed = async () => (await measure(await page.screenshot(), centre, calm)).changed;
-    await keys(page, 'Space');
-    await page.waitForTimeout(1500);
-    assert.ok(await changed() > 1000, 'the message');
-    await keys(page, 'Escape');
-    await page.waitForTimeout(500);
-    assert.ok(await changed() < 50, 'the message closed');
+    const changed = async (key) => (await keys(page, key), await page.waitForTimeout(1500),
+        (await measure(await page.screenshot(), centre, calm)).changed);
+    assert.ok(await changed('Space') > 1000, 'the message');
+    assert.ok(await changed('Escape') < 50, 'the message closed');
     await page.context().close();
 });
 
@@ -308,16 +295,15 @@ test('offline: the kept page opens without a network; a new build replaces it on
     const page = await open('es-ES', { viewport },
         `http://127.0.0.1:${served.address().port}/curso/tanvera/`);
     // The one build kept whole, its page and six files: its cache's name and the page's version.
-    const kept = () => page.waitForFunction(async () => {
-        const names = await caches.keys();
-        return names.length === 1 && (await (await caches.open(names[0])).keys()).length >= 7
-            && [names[0], version];
-    }, null, { polling: 200, timeout: 60000 }).then((answer) => answer.jsonValue());
-    const reload = async (offline) => {
-        await page.context().setOffline(offline);
-        await page.reload();
-        return painted(page);
-    };
+    const kept = () => page.evaluate(async () => {
+        for (let names; ; await new Promise((resolve) => setTimeout(resolve, 200))) {
+            names = await caches.keys();
+            if (names.length === 1 && (await (await caches.open(names[0])).keys()).length >= 7)
+                return [names[0], version];
+        }
+    });
+    const reload = async (offline) => (await page.context().setOffline(offline), await page.reload(),
+        painted(page));
     const [first] = await kept();
     await click(await reload(true), at.calcular);
     await until(page, chart, (c) => c.red > 200, 'the red curve offline');
