@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QMenu>
+#include <QTest>
 
 using namespace tanvera;
 
@@ -52,6 +53,21 @@ TEST_F(ChartCopy, RightClickOpensAMenuWithTheChartAndItsData)
     EXPECT_EQ(entries[1]->text().toStdString(), "Copiar datos");
     EXPECT_TRUE(entries[0]->isEnabled());
     EXPECT_FALSE(entries[1]->isEnabled());
+}
+
+TEST_F(ChartCopy, MenuKeyAndShiftF10OpenTheMenuAndEscapeClosesIt)
+{
+    for (const auto& [key, modifiers] :
+        {std::pair {Qt::Key_Menu, Qt::NoModifier}, std::pair {Qt::Key_F10, Qt::ShiftModifier}}) {
+        picture().setFocus();
+        QTest::keyClick(&picture(), key, modifiers);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << key;
+        QTest::keyClick(menu, Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
+    QTest::keyClick(&picture(), Qt::Key_F10);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "F10 alone opens nothing";
 }
 
 TEST_F(ChartCopy, DataAfterAFailedCalculationAreTheRunsStillDrawn)
