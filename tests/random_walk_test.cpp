@@ -126,9 +126,7 @@ protected:
     // The checks run after every action, each while the ones before it hold.
     void expectSound(long action)
     {
-        if (m_screen.size() != picture().size())
-            m_screen = QImage(picture().size(), QImage::Format_RGB32);
-        picture().render(&m_screen); // as grab() does, into the same image each time
+        m_screen = onScreen();
         m_drawing = qHashBits(m_screen.constBits(), std::size_t(m_screen.sizeInBytes()));
         for (auto check :
             {&RandomWalk::expectCurvesAreFreshRuns, &RandomWalk::expectCopyIsTheCurvesDrawn,

@@ -24,9 +24,7 @@
 
 namespace tanvera {
 
-constexpr std::uint32_t Red = 0x0000FF;
-constexpr std::uint32_t Green = 0x00FF00;
-constexpr std::uint32_t Blue = 0xFF0000;
+constexpr std::uint32_t Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000;
 constexpr std::array<std::uint32_t, 3> Colours = {Red, Green, Blue}; // by slot
 
 // Whether a pixel is mostly of a curve's colour: a dot, or its edge over the frame.
