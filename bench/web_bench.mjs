@@ -9,6 +9,8 @@
 // - BM_WebCalculateThirdCurve: "Calcular" with two curves shown, on the real page: the time the
 //   page's main thread is busy from the click until the frame after it is painted, as Chromium
 //   counts it (its TaskDuration), so that the wait for the next frame is not counted;
+// - BM_WebPointerMove: one move of the mouse over the chart, the readout following it, timed the
+//   same way;
 // - BM_WebDownload: what a student's browser downloads, with gzip -9 as servers send it.
 //
 //   TANVERA_NODE_MODULES=<folder with node_modules/playwright-core> node bench/web_bench.mjs \
@@ -93,6 +95,16 @@ for (let i = 0; i < thirdCurves; i++) {
     await calculate();
     busy.push((await busySeconds() - before) * 1e3);
 }
+// The pointer over the chart, a few pixels on at each move: the readout changes every time.
+const moves = [];
+for (let i = 0; i < thirdCurves; i++) {
+    await tab.mouse.move(at.chart[0] + 3 * (i % 20), at.chart[1] + 2 * (i % 20));
+    await framePainted();
+    const before = await busySeconds();
+    await tab.mouse.move(at.chart[0] + 3 * (i % 20) + 1, at.chart[1] + 2 * (i % 20) + 1);
+    await framePainted();
+    moves.push((await busySeconds() - before) * 1e3);
+}
 await context.close();
 
 const gzipped = ['tanvera.wasm', 'tanvera.js'].reduce((sum, file) =>
@@ -102,6 +114,8 @@ console.log(JSON.stringify({ benchmarks: [
     startupRun,
     { name: 'BM_WebCalculateThirdCurve', run_type: 'aggregate', aggregate_name: 'median',
         time_unit: 'ms', real_time: median(busy), worst_ms: Math.max(...busy) },
+    { name: 'BM_WebPointerMove', run_type: 'aggregate', aggregate_name: 'median',
+        time_unit: 'ms', real_time: median(moves), worst_ms: Math.max(...moves) },
     { name: 'BM_WebDownload', run_type: 'iteration', time_unit: 'ms', real_time: 0,
         gzip_MB: gzipped / 1e6 },
 ] }, null, 1));

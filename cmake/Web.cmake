@@ -51,36 +51,48 @@ function(tanvera_web_window target)
 endfunction()
 tanvera_web_window(tanvera SPANISH)
 
-# The page's icon, drawn by the host's bake_picture like the window's pictures.
+# The page's icon, and the installed page's in the two sizes browsers ask for, drawn by the host's
+# bake_picture like the window's pictures.
+set(TANVERA_PAGE_ICONS)
+foreach(size 32 192 512)
+    set(icon ${TANVERA_BAKED_DIR}/tanvera-${size}x${size}.png)
+    add_custom_command(OUTPUT ${icon}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${TANVERA_BAKED_DIR}
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${TANVERA_BAKE_PICTURE}
+            ${PROJECT_SOURCE_DIR}/src/ui/assets/tanvera.svg ${icon} ${size} ${size}
+        DEPENDS ${TANVERA_BAKE_DEPENDS} ${PROJECT_SOURCE_DIR}/src/ui/assets/tanvera.svg
+        VERBATIM)
+    list(APPEND TANVERA_PAGE_ICONS ${icon})
+endforeach()
 set(TANVERA_FAVICON ${TANVERA_BAKED_DIR}/tanvera-32x32.png)
-add_custom_command(OUTPUT ${TANVERA_FAVICON}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${TANVERA_BAKED_DIR}
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${TANVERA_BAKE_PICTURE}
-        ${PROJECT_SOURCE_DIR}/src/ui/assets/tanvera.svg ${TANVERA_FAVICON} 32 32
-    DEPENDS ${TANVERA_BAKE_DEPENDS} ${PROJECT_SOURCE_DIR}/src/ui/assets/tanvera.svg
-    VERBATIM)
 
 # What goes online, in one folder that is also the zip's content: the page, Qt's loader, the
-# program, its licences and a note in Spanish.
+# program, what installs it and keeps it offline, its licences and a note in Spanish.
 set(TANVERA_WEB_NAME "TANVERA-${TANVERA_VERSION_TEXT}-web")
 set(TANVERA_WEB_DIR ${PROJECT_BINARY_DIR}/${TANVERA_WEB_NAME})
-set(TANVERA_WEB_FILES index.html tanvera.js tanvera.wasm qtloader.js LICENSE LEEME.txt copyright)
+set(TANVERA_WEB_FILES index.html tanvera.js tanvera.wasm qtloader.js sw.js manifest.webmanifest
+    tanvera-192.png tanvera-512.png LICENSE LEEME.txt copyright)
+set(TANVERA_WEB_SOURCE ${PROJECT_SOURCE_DIR}/packaging/web)
 set(TANVERA_WEB_ZIP ${PROJECT_BINARY_DIR}/${TANVERA_WEB_NAME}.zip)
 file(MAKE_DIRECTORY ${TANVERA_WEB_DIR})
 add_custom_command(OUTPUT ${TANVERA_WEB_ZIP}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:tanvera>/tanvera.js
         $<TARGET_FILE_DIR:tanvera>/tanvera.wasm $<TARGET_FILE_DIR:tanvera>/qtloader.js
         ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/packaging/web/LEEME.txt
-        ${PROJECT_SOURCE_DIR}/packaging/copyright ${TANVERA_WEB_DIR}
-    # The page knows the program's size, to show how much of it has arrived.
-    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${PROJECT_SOURCE_DIR}/packaging/web/index.html.in
-        -DICON=${TANVERA_FAVICON} -DPROGRAM=${TANVERA_WEB_DIR}/tanvera.wasm
-        -DOUTPUT=${TANVERA_WEB_DIR}/index.html -P ${PROJECT_SOURCE_DIR}/cmake/WebPage.cmake
+        ${PROJECT_SOURCE_DIR}/packaging/copyright ${TANVERA_WEB_SOURCE}/sw.js ${TANVERA_WEB_DIR}
+    COMMAND ${CMAKE_COMMAND} -E copy ${TANVERA_BAKED_DIR}/tanvera-192x192.png
+        ${TANVERA_WEB_DIR}/tanvera-192.png
+    COMMAND ${CMAKE_COMMAND} -E copy ${TANVERA_BAKED_DIR}/tanvera-512x512.png
+        ${TANVERA_WEB_DIR}/tanvera-512.png
+    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${TANVERA_WEB_SOURCE}/index.html.in
+        -DMANIFEST=${TANVERA_WEB_SOURCE}/manifest.webmanifest.in -DICON=${TANVERA_FAVICON}
+        -DDIR=${TANVERA_WEB_DIR} -P ${PROJECT_SOURCE_DIR}/cmake/WebPage.cmake
     COMMAND ${CMAKE_COMMAND} -E rm -f ${TANVERA_WEB_ZIP}
     COMMAND ${CMAKE_COMMAND} -E tar cf ${TANVERA_WEB_ZIP} --format=zip ${TANVERA_WEB_FILES}
     WORKING_DIRECTORY ${TANVERA_WEB_DIR}
-    DEPENDS tanvera ${TANVERA_FAVICON} ${PROJECT_SOURCE_DIR}/packaging/web/index.html.in
-        ${PROJECT_SOURCE_DIR}/packaging/web/LEEME.txt ${PROJECT_SOURCE_DIR}/packaging/copyright
+    DEPENDS tanvera ${TANVERA_PAGE_ICONS} ${TANVERA_WEB_SOURCE}/index.html.in
+        ${TANVERA_WEB_SOURCE}/manifest.webmanifest.in ${TANVERA_WEB_SOURCE}/sw.js
+        ${TANVERA_WEB_SOURCE}/LEEME.txt ${PROJECT_SOURCE_DIR}/packaging/copyright
         ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/cmake/WebPage.cmake
     VERBATIM)
 add_custom_target(web_zip ALL DEPENDS ${TANVERA_WEB_ZIP})

@@ -37,21 +37,30 @@ protected:
 
 } // namespace
 
-// "Copiar datos" is enabled with a curve on the chart only: the walk checks it at every change.
-TEST_F(ChartCopy, RightClickOpensAMenuWithTheChartAndItsData)
+// A right click, the menu key and Shift+F10 open it, and Escape closes it. "Copiar datos" is
+// enabled with a curve on the chart only: the walk checks it at every change.
+TEST_F(ChartCopy, RightClickOrMenuKeysOpenAMenuWithTheChartAndItsData)
 {
-    const QPoint at(100, 100);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, picture().mapToGlobal(at));
-    QApplication::sendEvent(&picture(), &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    const QList<QAction*> entries = menu->actions();
-    menu->close();
-    ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[0]->text().toStdString(), "Copiar gráfica");
-    EXPECT_EQ(entries[1]->text().toStdString(), "Copiar datos");
-    EXPECT_TRUE(entries[0]->isEnabled());
-    EXPECT_FALSE(entries[1]->isEnabled());
+    QContextMenuEvent click(
+        QContextMenuEvent::Mouse, {100, 100}, picture().mapToGlobal(QPoint(100, 100)));
+    for (const auto& [key, modifiers] :
+        {std::pair {Qt::Key_unknown, Qt::NoModifier}, std::pair {Qt::Key_Menu, Qt::NoModifier},
+            std::pair {Qt::Key_F10, Qt::ShiftModifier}}) {
+        if (key == Qt::Key_unknown)
+            QApplication::sendEvent(&picture(), &click);
+        else
+            QTest::keyClick(&picture(), key, modifiers);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << key;
+        const QList<QAction*> entries = menu->actions();
+        QTest::keyClick(menu, Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        ASSERT_EQ(entries.size(), 2);
+        EXPECT_EQ(entries[0]->text() + "/" + entries[1]->text(), "Copiar gráfica/Copiar datos");
+        EXPECT_TRUE(entries[0]->isEnabled() && !entries[1]->isEnabled());
+    }
+    QTest::keyClick(&picture(), Qt::Key_F10);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "F10 alone opens nothing";
 }
 
 TEST_F(ChartCopy, DataAfterAFailedCalculationAreTheRunsStillDrawn)

@@ -36,6 +36,7 @@ WEB_RATIOS = [
 ]
 WEB_ABSOLUTE = [
     ('"Calcular" with two curves shown', "BM_WebCalculateThirdCurve", "median", 16, "ms"),
+    ("one pointer move over the chart", "BM_WebPointerMove", "median", 4, "ms"),
     ("the download, gzip -9", "BM_WebDownload", "gzip_MB", 6, "MB"),
 ]
 SCALE = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}

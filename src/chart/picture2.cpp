@@ -5,6 +5,7 @@
 
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -217,6 +218,20 @@ void Picture2::mouseMoveEvent(QMouseEvent* event)
 void Picture2::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
+}
+
+// The menu key and Shift+F10 ask for the chart's menu as a right click does. Only some platforms
+// turn them into that request themselves (Windows both, X11 the menu key, a browser neither).
+void Picture2::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Menu
+        && !(event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QPoint centre = rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre));
+    QCoreApplication::sendEvent(this, &request);
 }
 
 } // namespace tanvera

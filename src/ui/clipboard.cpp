@@ -44,7 +44,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void tanvera_clipboard_answered(PendingCopy* pen
             if (!window)
                 return;
             QMessageBox* box = tanvera::newMessageBox(
-                QStringLiteral("El navegador no ha permitido copiar al portapapeles."), window);
+                QStringLiteral("El navegador no ha permitido copiar al portapapeles: solo lo "
+                               "permite en páginas https o abiertas en el propio ordenador."),
+                window);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->open();
         },

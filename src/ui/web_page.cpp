@@ -3,7 +3,8 @@
 
 #include "web_page.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
 #include <QWidget>
@@ -17,9 +18,55 @@ EM_JS(void, tanvera_tell_page_closed, (), {
     if (typeof window.tanveraClosed === "function")
         window.tanveraClosed();
 });
+
+// The page fits the window to itself (index.html, tanveraShowing) and, whenever it has fitted it
+// again, has Qt read the screen's new size and pixel ratio.
+EM_JS(void, tanvera_tell_page_showing, (int width, int height), {
+    if (typeof window.tanveraShowing === "function")
+        window.tanveraShowing(width, height, () => {
+            Module.qtResizeAllScreens(null);
+            _tanvera_window_refitted();
+        });
+});
+
+// The page lays its input for on-screen keyboards over the box that has the focus
+// (index.html, tanveraTyping); x is null where no box takes typing.
+EM_JS(void, tanvera_tell_page_typing, (int typing, int x, int y, int width, int height), {
+    if (typeof window.tanveraTyping === "function")
+        window.tanveraTyping(typing ? x : null, y, width, height);
+});
 // clang-format on
 
+// A new pixel ratio redraws nothing by itself in Qt 6.4: every window is painted again, sharp.
+extern "C" EMSCRIPTEN_KEEPALIVE void tanvera_window_refitted()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            window->update();
+    }
+}
+
 namespace tanvera::web {
+
+namespace {
+
+// Qt's own input for on-screen keyboards, made where the device has a touch screen, reads only a
+// typed text's last character and turns shortcuts into text; the page's input stands in for it
+// (index.html, tanveraTyping). Asked for none before Qt starts.
+[[maybe_unused]] const bool noQtInputPanel = qputenv("QT_IM_MODULE", "none");
+
+void tellPageTyping()
+{
+    const auto* box = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+    if (!box || box->isReadOnly()) {
+        tanvera_tell_page_typing(0, 0, 0, 0, 0);
+        return;
+    }
+    const QPoint at = box->mapToGlobal(QPoint(0, 0)) - box->screen()->geometry().topLeft();
+    tanvera_tell_page_typing(1, at.x(), at.y(), box->width(), box->height());
+}
+
+} // namespace
 
 char browserDecimalSeparator()
 {
@@ -33,16 +80,22 @@ void showInPage(QWidget& window)
 {
     // Customised, without a title: Qt's own window frame in the page would keep room for one.
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::FramelessWindowHint);
+    // The page makes its screen as large as the window at least, in the page's shape.
+    tanvera_tell_page_showing(window.width(), window.height());
     // show() would make it fill the page, as Qt in a browser shows every main window.
     window.showNormal();
-    // On a page smaller than the window its top left corner stays in sight.
     const auto centre = [&window] {
         const QRect page = window.screen()->availableGeometry();
         window.move(page.left() + std::max(0, (page.width() - window.width()) / 2),
             page.top() + std::max(0, (page.height() - window.height()) / 2));
+        tellPageTyping();
     };
     centre();
     QObject::connect(window.screen(), &QScreen::geometryChanged, &window, centre);
+    // The keyboard is the window's from the start, as on a desktop; Qt in a browser gives it a
+    // window only at its first mouse press.
+    window.activateWindow();
+    QObject::connect(qApp, &QApplication::focusChanged, &window, tellPageTyping);
     // The page holds the program until it is left or reloaded, so nothing is to be ended; and
     // ending Qt's event loop in a page ends in a fault of Qt 6.4 (memory access out of bounds).
     QGuiApplication::setQuitOnLastWindowClosed(false);

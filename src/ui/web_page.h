@@ -14,8 +14,10 @@ namespace tanvera::web {
 char browserDecimalSeparator();
 
 // Shows the window as the page's desktop would: without a frame of its own (the page is titled
-// TANVERA), centred, and centred again when the page changes size. When it has closed, the page
-// says so and offers to start again: a page cannot close its own tab.
+// TANVERA), scaled by the page to fit it whole and centred, again whenever the page changes size,
+// and with the keyboard from the start. The page hears where the box that has the focus stands,
+// for an on-screen keyboard. When the window has closed, the page says so and offers to start
+// again: a page cannot close its own tab.
 void showInPage(QWidget& window);
 
 } // namespace tanvera::web
