@@ -11,6 +11,7 @@ globalThis.tanveraAccessibility = (function (program) {
     "use strict";
     const elements = new Map(); // Qt's accessible id -> element
     const ids = new WeakMap();
+    let canvas = null;
     let root = null;
     let live = null;
     let current = null; // the element of the window's focus
@@ -68,7 +69,7 @@ globalThis.tanveraAccessibility = (function (program) {
 
     return {
         start() {
-            const canvas = (program.qtContainerElements || [])[0] || document.querySelector("canvas");
+            canvas = (program.qtContainerElements || [])[0] || document.querySelector("canvas");
             root = document.createElement("div");
             root.id = "tanvera-accesible";
             // Qt makes the canvas editable to receive the clipboard's events; what is told of the
@@ -179,7 +180,9 @@ globalThis.tanveraAccessibility = (function (program) {
             if (element.closest("[role=alertdialog]") && !(current && current.closest("[role=alertdialog]")))
                 beforeDialog = current;
             current = element;
-            if (document.activeElement !== element) {
+            // Where the page has taken the focus (its input for on-screen keyboards), it keeps it.
+            const active = document.activeElement;
+            if (active !== element && (!active || active === document.body || canvas.contains(active))) {
                 focusing = true;
                 element.focus({ preventScroll: true });
                 focusing = false;

@@ -3,6 +3,7 @@
 
 #include "web_page.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
@@ -29,11 +30,12 @@ EM_JS(void, tanvera_tell_page_showing, (int width, int height), {
         });
 });
 
-// The page lays its input for on-screen keyboards over the box that has the focus
-// (index.html, tanveraTyping); x is null where no box takes typing.
-EM_JS(void, tanvera_tell_page_typing, (int typing, int x, int y, int width, int height), {
+// The page lays its input for on-screen keyboards over the box that has the focus, named as the
+// box is (index.html, tanveraTyping); x is null where no box takes typing.
+EM_JS(void, tanvera_tell_page_typing, (int typing, int x, int y, int width, int height,
+                                       const char* name), {
     if (typeof window.tanveraTyping === "function")
-        window.tanveraTyping(typing ? x : null, y, width, height);
+        window.tanveraTyping(typing ? x : null, y, width, height, UTF8ToString(name));
 });
 // clang-format on
 
@@ -59,11 +61,13 @@ void tellPageTyping()
 {
     const auto* box = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
     if (!box || box->isReadOnly()) {
-        tanvera_tell_page_typing(0, 0, 0, 0, 0);
+        tanvera_tell_page_typing(0, 0, 0, 0, 0, "");
         return;
     }
     const QPoint at = box->mapToGlobal(QPoint(0, 0)) - box->screen()->geometry().topLeft();
-    tanvera_tell_page_typing(1, at.x(), at.y(), box->width(), box->height());
+    const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+    const QByteArray name = accessible ? accessible->text(QAccessible::Name).toUtf8() : QByteArray();
+    tanvera_tell_page_typing(1, at.x(), at.y(), box->width(), box->height(), name.constData());
 }
 
 } // namespace
