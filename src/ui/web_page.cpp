@@ -59,7 +59,7 @@ namespace {
 
 void tellPageTyping()
 {
-    const auto* box = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     if (!box || box->isReadOnly()) {
         tanvera_tell_page_typing(0, 0, 0, 0, 0, "");
         return;

@@ -6,12 +6,12 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
-import { at, launch, serve, viewport } from './page.mjs';
 import { createRequire } from 'node:module';
 import path from 'node:path';
+import { at, launch, serve, viewport } from './page.mjs';
 
-const axeSource = fs.readFileSync(createRequire(path.join(process.env.TANVERA_NODE_MODULES || '.',
-    'x.js')).resolve('axe-core/axe.min.js'), 'utf8');
+const axe = createRequire(path.join(process.env.TANVERA_NODE_MODULES || '.', 'x.js'))
+    .resolve('axe-core/axe.min.js');
 const chartName = 'Gráfica de concentración frente al tiempo';
 const red = 'Curva roja: V = 5,4 (l) -- Q = 10 (l/h) -- Co = 250 (mol/m3) -- Ap.Valv = 100 (%)';
 let server, browser, page;
@@ -24,24 +24,19 @@ before(async () => {
     await control(chartName).waitFor({ state: 'attached', timeout: 120000 });
     // Everything said through the live region, in order.
     await page.evaluate(() => {
+        const live = document.getElementById('tanvera-anuncios');
         window.said = [];
-        new MutationObserver(() => window.said.push(document.getElementById('tanvera-anuncios')
-            .textContent)).observe(document.getElementById('tanvera-anuncios'), { childList: true });
+        new MutationObserver(() => window.said.push(live.textContent)).observe(live, { childList: true });
     });
 });
 
-after(async () => {
-    await browser?.close();
-    server?.close();
-});
+after(() => Promise.all([browser?.close(), server?.close()]));
 
 // Chromium's own accessibility tree of the canvas, as a screen reader gets it: a line per node
 // with its role, name, value and description, containers without a name left out; and the name
 // of the node that has the focus.
 async function tree() {
-    const cdp = await page.context().newCDPSession(page);
-    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
-    await cdp.detach();
+    const { nodes } = await (await page.context().newCDPSession(page)).send('Accessibility.getFullAXTree');
     const byId = new Map(nodes.map((n) => [n.nodeId, n])), lines = [];
     const walk = (node, depth, said) => {
         const [role, name, value, description] = ['role', 'name', 'value', 'description']
@@ -62,14 +57,17 @@ async function tree() {
 
 const control = (name) => page.locator(`#tanvera-accesible [aria-label="${name}"]`);
 
-async function click([x, y]) {
-    await page.mouse.click(x, y);
-    await page.waitForTimeout(200);
+const click = ([x, y]) => page.mouse.click(x, y).then(() => page.waitForTimeout(200));
+
+// A box's text replaced, typed as a screen reader's user would once the reader is on the box.
+async function retype(name, text) {
+    await control(name).focus();
+    await page.keyboard.press('Control+A');
+    await page.keyboard.type(text);
 }
 
 async function noViolations(what) {
-    if (!(await page.evaluate(() => 'axe' in window)))
-        await page.addScriptTag({ content: axeSource });
+    await page.addScriptTag({ path: axe });
     const violations = await page.evaluate(async () => (await axe.run(document, { runOnly: {
         type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] } })).violations
         .map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`));
@@ -90,12 +88,8 @@ test('"Calcular": the new legend is said once, the chart tells its curves', asyn
     assert.match((await tree()).text, new RegExp('\\n    figure "' + chartName + '" \\(Eje t \\(s\\) de 0 a '
         + '20000\\. Eje Conc\\. HCl \\(mol/m3\\) de 0 a [\\d,]+\\. Curva roja: V = 5,4 \\(l\\)'));
     // Two more curves, from the feed's box as a screen reader reaches it.
-    for (const feed of ['20', '30']) {
-        await control('Q1 (l/h):').focus();
-        await page.keyboard.press('Control+A');
-        await page.keyboard.type(feed);
-        await click(at.calcular);
-    }
+    for (const feed of ['20', '30'])
+        await retype('Q1 (l/h):', feed).then(() => click(at.calcular));
     await page.locator('#tanvera-anuncios', { hasText: /^Curva azul: V = 5,4 \(l\) -- Q = 30/ })
         .waitFor({ state: 'attached' });
     await noViolations('with three curves');
@@ -103,9 +97,7 @@ test('"Calcular": the new legend is said once, the chart tells its curves', asyn
 
 test('a rejected "Calcular" is an alertdialog with the focus; it goes back when it closes',
     async () => {
-        await control('V (l):').focus();
-        await page.keyboard.press('Control+A');
-        await page.keyboard.type('0');
+        await retype('V (l):', '0');
         await click(at.calcular);
         await page.locator('[role=alertdialog]').waitFor({ state: 'attached' });
         const { text: shown, focused } = await tree();
@@ -125,10 +117,8 @@ test('Tab visits each control in the window\'s order, and the tree\'s focus foll
         'V (l):'];
     await control('V (l):').focus();
     const visited = [(await tree()).focused];
-    for (let i = 1; i < order.length; i++) {
-        await page.keyboard.press('Tab');
-        visited.push((await tree()).focused);
-    }
+    while (visited.length < order.length)
+        visited.push(await page.keyboard.press('Tab').then(tree).then((t) => t.focused));
     assert.deepEqual(visited, order);
     // A screen reader's press reaches the button: the chart empties.
     await page.locator('#tanvera-accesible button', { hasText: 'Borrar Gráfica' }).dispatchEvent('click');

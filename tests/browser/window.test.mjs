@@ -28,10 +28,7 @@ before(async () => {
     analyser = await (await browser.newContext()).newPage();
 });
 
-after(async () => {
-    await browser?.close();
-    server?.close();
-});
+after(() => Promise.all([browser?.close(), server?.close()]));
 
 // Counts in a screenshot's rectangle: the curves' pure colours, and the pixels that differ
 // from another screenshot. Decoded by the browser itself, so no image library is needed.
