@@ -66,7 +66,8 @@ void tellPageTyping()
     }
     const QPoint at = box->mapToGlobal(QPoint(0, 0)) - box->screen()->geometry().topLeft();
     const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
-    const QByteArray name = accessible ? accessible->text(QAccessible::Name).toUtf8() : QByteArray();
+    const QByteArray name
+        = accessible ? accessible->text(QAccessible::Name).toUtf8() : QByteArray();
     tanvera_tell_page_typing(1, at.x(), at.y(), box->width(), box->height(), name.constData());
 }
 
