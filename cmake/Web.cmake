@@ -11,6 +11,10 @@ get_target_property(TANVERA_QT_LINK_OPTIONS Qt6::Platform INTERFACE_LINK_OPTIONS
 list(TRANSFORM TANVERA_QT_LINK_OPTIONS REPLACE "DISABLE_EXCEPTION_CATCHING=1"
     "DISABLE_EXCEPTION_CATCHING=0")
 list(TRANSFORM TANVERA_QT_LINK_OPTIONS REPLACE "^-Os$" "-Oz")
+# Nothing waits in a loop of its own in the page (a message box returns at once there), so the
+# program links without Asyncify, which Qt would add: its instrumentation made every event of the
+# page slower and the download larger. Qt asks for it at run time only.
+list(FILTER TANVERA_QT_LINK_OPTIONS EXCLUDE REGEX "^SHELL:-s ASYNCIFY$")
 set_target_properties(Qt6::Platform PROPERTIES INTERFACE_LINK_OPTIONS "${TANVERA_QT_LINK_OPTIONS}")
 
 target_sources(tanvera_ui PRIVATE ${PROJECT_SOURCE_DIR}/src/ui/web_page.cpp)

@@ -13,7 +13,8 @@ class MessageBox
 {
 public:
     virtual ~MessageBox() = default;
-    // Shows the text (UTF-8) and returns once the user has closed the box.
+    // Shows the text (UTF-8) and returns once the user has closed the box; in a browser's page,
+    // which cannot wait inside an event, at once, with the window closed to input until then.
     virtual void show(const std::string& text) = 0;
 };
 

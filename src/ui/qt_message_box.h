@@ -6,8 +6,11 @@
 
 #include "runtime/message_box.h"
 
+#include <QPointer>
+#include <QString>
+#include <deque>
+
 class QMessageBox;
-class QString;
 class QWidget;
 
 namespace tanvera {
@@ -19,6 +22,14 @@ class QtMessageBox : public MessageBox
 {
 public:
     void show(const std::string& text) override;
+
+#if defined(Q_OS_WASM)
+private:
+    // The messages not yet closed, the first one open, and the window they stand over.
+    void openFirst();
+    std::deque<QString> m_waiting;
+    QPointer<QWidget> m_window;
+#endif
 };
 
 } // namespace tanvera

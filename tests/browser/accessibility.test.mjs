@@ -97,9 +97,13 @@ test('"Calcular": the new legend is said once, the chart tells its curves', asyn
 
 test('a rejected "Calcular" is an alertdialog with the focus; it goes back when it closes',
     async () => {
+        await retype('Apertura válvula (%)', '150');
         await retype('V (l):', '0');
         await click(at.calcular);
-        await page.locator('[role=alertdialog]').waitFor({ state: 'attached' });
+        // The valve's message first: the volume's opens once it is closed.
+        await page.locator('[role=alertdialog]', { hasText: 'mayor del 100%' }).waitFor();
+        await page.keyboard.press('Enter');
+        await page.locator('[role=alertdialog]', { hasText: 'mayores que cero' }).waitFor();
         const { text: shown, focused } = await tree();
         assert.ok(shown.includes('\n  alertdialog "TANVERA" (El Volumen, el Caudal, la apertura de la '
             + 'válvula y la Concentración inicial deben ser mayores que cero)\n'), shown);
