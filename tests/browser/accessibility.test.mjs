@@ -101,9 +101,11 @@ test('a rejected "Calcular" is an alertdialog with the focus; it goes back when 
         await retype('V (l):', '0');
         await click(at.calcular);
         // The valve's message first: the volume's opens once it is closed.
-        await page.locator('[role=alertdialog]', { hasText: 'mayor del 100%' }).waitFor();
+        await page.locator('[role=alertdialog]', { hasText: 'mayor del 100%' })
+            .waitFor({ state: 'attached' });
         await page.keyboard.press('Enter');
-        await page.locator('[role=alertdialog]', { hasText: 'mayores que cero' }).waitFor();
+        await page.locator('[role=alertdialog]', { hasText: 'mayores que cero' })
+            .waitFor({ state: 'attached' });
         const { text: shown, focused } = await tree();
         assert.ok(shown.includes('\n  alertdialog "TANVERA" (El Volumen, el Caudal, la apertura de la '
             + 'válvula y la Concentración inicial deben ser mayores que cero)\n'), shown);
