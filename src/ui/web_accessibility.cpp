@@ -213,7 +213,7 @@ void focusFromPage(QAccessible::Id id)
 }
 
 // A screen reader pressed an element, as a click would. A button presses itself a moment later,
-// from the event loop: a message box it opens waits there, not inside the page's call.
+// from the event loop, not inside the page's call.
 void pressFromPage(QAccessible::Id id)
 {
     QAccessibleInterface* iface = QAccessible::accessibleInterface(id);
