@@ -4,13 +4,9 @@
 # for and Qt's Spanish texts, the page index.html with Qt's loader, and the zip a teacher puts
 # online. Included from Install.cmake.
 
-# Qt's libraries are built without C++ exceptions, and the link options they pass on switch their
-# catching off; the program's run-time faults are exceptions it catches, so catching stays on.
-# The link optimises for size even more than Qt asks (-Oz for -Os): the page is a download.
+# Qt's link options switch emscripten's older exception catching off; the program's run-time
+# faults are WebAssembly's own exceptions (CMakeLists.txt), which that leaves as they are.
 get_target_property(TANVERA_QT_LINK_OPTIONS Qt6::Platform INTERFACE_LINK_OPTIONS)
-list(TRANSFORM TANVERA_QT_LINK_OPTIONS REPLACE "DISABLE_EXCEPTION_CATCHING=1"
-    "DISABLE_EXCEPTION_CATCHING=0")
-list(TRANSFORM TANVERA_QT_LINK_OPTIONS REPLACE "^-Os$" "-Oz")
 # Nothing waits in a loop of its own in the page (a message box returns at once there), so the
 # program links without Asyncify, which Qt would add: its instrumentation made every event of the
 # page slower and the download larger. Qt asks for it at run time only.
