@@ -9,7 +9,6 @@
 #include <QLocale>
 #include <QScreen>
 #include <QWidget>
-#include <algorithm>
 #include <emscripten.h>
 #include <emscripten/val.h>
 
@@ -85,18 +84,12 @@ void showInPage(QWidget& window)
 {
     // Customised, without a title: Qt's own window frame in the page would keep room for one.
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::FramelessWindowHint);
-    // The page makes its screen as large as the window at least, in the page's shape.
+    // The page makes its screen as large as the window and fits it to itself; the window fills
+    // it. Under a window that does not, Qt paints and sends to WebGL a frame of the window's
+    // size at every frame of the page.
     tanvera_tell_page_showing(window.width(), window.height());
-    // show() would make it fill the page, as Qt in a browser shows every main window.
-    window.showNormal();
-    const auto centre = [&window] {
-        const QRect page = window.screen()->availableGeometry();
-        window.move(page.left() + std::max(0, (page.width() - window.width()) / 2),
-            page.top() + std::max(0, (page.height() - window.height()) / 2));
-        tellPageTyping();
-    };
-    centre();
-    QObject::connect(window.screen(), &QScreen::geometryChanged, &window, centre);
+    window.showFullScreen();
+    tellPageTyping();
     // The keyboard is the window's from the start, as on a desktop; Qt in a browser gives it a
     // window only at its first mouse press.
     window.activateWindow();
