@@ -82,8 +82,6 @@ char browserDecimalSeparator()
 
 void showInPage(QWidget& window)
 {
-    // Customised, without a title: Qt's own window frame in the page would keep room for one.
-    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::FramelessWindowHint);
     // The page makes its screen as large as the window and fits it to itself; the window fills
     // it. Under a window that does not, Qt paints and sends to WebGL a frame of the window's
     // size at every frame of the page.
